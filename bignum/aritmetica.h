@@ -1,0 +1,122 @@
+// Arithmetic on NumeroGrande: comparison, sum and difference, product and
+// long division, modular reduction, power, gcd, inverse and square root.
+//
+// Everything works digit by digit in base 10 on the record's one-digit-per-
+// byte representation, schoolbook style, so the cost of each operation grows
+// with the number of digits as the program sets out to show.
+//
+// Inputs are never changed. Functions that return a NumeroGrande give a new
+// record; the forms with a `Resultado` parameter write into it instead,
+// reusing its storage (for loops that must not allocate), and accept a
+// `Resultado` that is the same record as one of the inputs.
+//
+// Failures are reported through the error catalogue and the caller carries
+// on with the value given below: division by zero (error 2), a zero modulus
+// (error 4), no inverse (error 3). A result that would need more than
+// kMaxDigitos digits is reported as error 13 and gives zero.
+#pragma once
+
+#include <cstdint>
+
+#include "bignum/numero_grande.h"
+
+// ---- Comparison of magnitudes (signs are ignored) -------------------------
+
+// 0 when both have the same Longitud, 1 when A has more digits, 2 when B has.
+std::uint8_t CompararLongitudes(const NumeroGrande& A, const NumeroGrande& B);
+bool SonIguales(const NumeroGrande& A, const NumeroGrande& B);  // |A| = |B|
+bool EsMayor(const NumeroGrande& A, const NumeroGrande& B);     // |A| > |B|
+bool EsMenor(const NumeroGrande& A, const NumeroGrande& B);     // |A| < |B|
+
+// Pads the shorter of the two with high zeros up to the other's Longitud.
+// The padded record breaks the no-leading-zero rule; it is only meant for
+// working copies.
+void IgualarLongitudes(NumeroGrande& A, NumeroGrande& B);
+
+// ---- Sum and difference ----------------------------------------------------
+
+// A + B. Mixed signs go through the difference of magnitudes; with equal
+// signs the result takes A's sign, so -0 + -0 gives a zero signed '-'.
+NumeroGrande Sumar(const NumeroGrande& A, const NumeroGrande& B);
+void Sumar(const NumeroGrande& A, const NumeroGrande& B, NumeroGrande& Resultado);
+
+// A - B. Equal magnitudes of equal sign give zero with '+'.
+NumeroGrande Restar(const NumeroGrande& A, const NumeroGrande& B);
+void Restar(const NumeroGrande& A, const NumeroGrande& B, NumeroGrande& Resultado);
+
+// ---- Product and division --------------------------------------------------
+
+// A * B; a zero factor gives zero with '+', whatever the signs.
+NumeroGrande Multiplicar(const NumeroGrande& A, const NumeroGrande& B);
+void Multiplicar(const NumeroGrande& A, const NumeroGrande& B, NumeroGrande& Resultado);
+
+// |A| * D with sign '+', for a digit D of 0..25. D = 0 keeps A's number of
+// digits, all zero (it adds nothing where it is used).
+NumeroGrande MultiplicarPorDigito(const NumeroGrande& A, std::uint8_t D);
+
+// X becomes X * 10^N (N >= 0); the sign does not change.
+void DesplazarDigitos(NumeroGrande& X, std::int16_t N);
+
+// '+' when both signs are equal, '-' otherwise.
+char SignoDeProducto(char signo1, char signo2);
+
+// Long division of Dividendo by Divisor.
+//   |Divisor| > |Dividendo|: Cociente 0, Resto a copy of Dividendo (its sign
+//                            included).
+//   |Divisor| = |Dividendo|: Cociente 1, Resto 0 with '+'.
+//   otherwise:               quotient and remainder of the magnitudes, Resto
+//                            with '+'.
+// Cociente always takes SignoDeProducto of the operands' signs, even when it
+// is zero (-3 div 5 gives a zero signed '-', remainder -3). A zero divisor
+// reports error 2 and leaves Cociente and Resto exactly as they were. The
+// outputs may be the same records as the inputs (the inverse divides a
+// remainder in place): the inputs are read before anything is written.
+void Dividir(const NumeroGrande& Dividendo, const NumeroGrande& Divisor,
+             NumeroGrande& Cociente, NumeroGrande& Resto);
+
+// Mitad = |X| div 2, without leading zero; its sign is not written. When
+// Resto is given it receives |X| mod 2. Mitad may be X itself.
+void DividirEntreDos(const NumeroGrande& X, NumeroGrande& Mitad, std::uint8_t* Resto = nullptr);
+
+// ---- Modular operations ----------------------------------------------------
+
+// A reduced modulo M, in [0, M) for a positive M (a zero signed '-' gives 0).
+// A zero modulus reports error 4 and gives zero.
+NumeroGrande Reducir(const NumeroGrande& A, const NumeroGrande& M);
+void Reducir(const NumeroGrande& A, const NumeroGrande& M, NumeroGrande& Resultado);
+
+// The bits of |X|, least significant first, one per element of Digitos, and
+// Longitud the number of bits. 1 gives the bits 1,0 and 0 gives 0,0.
+NumeroGrande ABinario(const NumeroGrande& X);
+
+// Base^|Exponente| mod M by squaring and multiplying over the exponent's bits
+// from the lowest. An exponent of 0 gives one; an exponent of one (or -1)
+// gives Reducir(Base, M). A zero modulus reports error 4 once per call and
+// gives zero (one for an exponent of 0).
+NumeroGrande PotenciaModular(const NumeroGrande& Base, const NumeroGrande& Exponente,
+                             const NumeroGrande& M);
+void PotenciaModular(const NumeroGrande& Base, const NumeroGrande& Exponente,
+                     const NumeroGrande& M, NumeroGrande& Resultado);
+
+// Greatest common divisor by Euclid's remainders. When the smaller operand
+// divides the larger (or is zero) the result is a copy of an operand, sign
+// included: gcd(12, -4) is -4. gcd(0, 0) is zero. Never fails.
+NumeroGrande MaximoComunDivisor(const NumeroGrande& A, const NumeroGrande& B);
+
+// x with A * x = 1 modulo M, in [1, M - 1], by an extended Euclid that keeps
+// non-negative coefficients. A not coprime with M reports error 3 and gives
+// zero; modulo 1 the result is one; the inverse of 1 is 1.
+NumeroGrande InversoModular(const NumeroGrande& A, const NumeroGrande& M);
+
+// ---- Square root and helpers -----------------------------------------------
+
+// Integer part of the square root of |X|, by the long-hand method on pairs
+// of digits; sign '+'. Never fails.
+NumeroGrande RaizEntera(const NumeroGrande& X);
+
+// A * 10^(B's Longitud) + B, sign '+': A's digits placed above B's. A zero A
+// keeps its zero on top, so callers pass a non-zero A.
+NumeroGrande Concatenar(const NumeroGrande& A, const NumeroGrande& B);
+
+// Splits N = 2^s * D with D odd and returns s. 0 gives s = 1 and D = 0.
+std::int16_t SepararPotenciaDeDos(const NumeroGrande& N, NumeroGrande& D);
