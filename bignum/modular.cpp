@@ -1,1 +1,174 @@
-// Being written.
+// Modular reduction, exponentiation, greatest common divisor and inverse.
+#include <utility>
+
+#include "bignum/aritmetica.h"
+#include "bignum/interno.h"
+#include "errors/errores.h"
+
+using bignum_interno::Cero;
+using bignum_interno::Uno;
+
+namespace {
+
+// Remainder of Dividir(A, M) for a non-zero M, written into R (which may be A).
+void RestoDe(const NumeroGrande& A, const NumeroGrande& M, NumeroGrande& R) {
+    thread_local NumeroGrande cociente;
+    Dividir(A, M, cociente, R);
+}
+
+// Reducir for a modulus already known to be non-zero.
+void ReducirSinComprobar(const NumeroGrande& A, const NumeroGrande& M, NumeroGrande& R) {
+    if (A.Signo != '-') {
+        if (EsMayor(M, A)) {
+            CopiarNumero(R, A);
+        } else {
+            RestoDe(A, M, R);
+        }
+        return;
+    }
+    // A zero signed '-' is zero: taken as M - |A| it would give M itself,
+    // outside [0, M).
+    if (EsCero(A)) {
+        Cero(R);
+        return;
+    }
+    if (!EsMayor(A, M)) {
+        Sumar(A, M, R);  // M - |A|, zero when they are equal
+        return;
+    }
+    NumeroGrande a;
+    CopiarNumero(a, A);
+    a.Signo = '+';
+    RestoDe(a, M, a);
+    if (EsCero(a)) {
+        Cero(R);
+    } else {
+        Restar(M, a, R);
+    }
+}
+
+}  // namespace
+
+void Reducir(const NumeroGrande& A, const NumeroGrande& M, NumeroGrande& Resultado) {
+    if (ComprobarModulo(M)) {
+        Cero(Resultado);
+        return;
+    }
+    ReducirSinComprobar(A, M, Resultado);
+}
+
+NumeroGrande Reducir(const NumeroGrande& A, const NumeroGrande& M) {
+    NumeroGrande r;
+    Reducir(A, M, r);
+    return r;
+}
+
+NumeroGrande ABinario(const NumeroGrande& X) {
+    NumeroGrande bits;
+    NumeroGrande t;
+    CopiarNumero(t, X);
+    bits.Digitos.clear();
+    for (;;) {
+        std::uint8_t bit = 0;
+        DividirEntreDos(t, t, &bit);
+        bits.Digitos.push_back(bit);
+        if (t.Longitud == 1 && t.Digitos[0] < 2) break;
+    }
+    bits.Digitos.push_back(t.Digitos[0]);  // the last half, 0 or 1, on top
+    bits.Longitud = static_cast<std::int16_t>(bits.Digitos.size());
+    return bits;
+}
+
+void PotenciaModular(const NumeroGrande& Base, const NumeroGrande& Exponente,
+                     const NumeroGrande& M, NumeroGrande& Resultado) {
+    // Every reduction would report a zero modulus again, once or twice per
+    // exponent bit; one report per calculation is enough. The value is what
+    // the reductions give: zero, or one for an exponent of 0, whose result
+    // is never reduced.
+    if (ComprobarModulo(M)) {
+        if (EsCero(Exponente)) {
+            Uno(Resultado);
+        } else {
+            Cero(Resultado);
+        }
+        return;
+    }
+    if (EsUno(Exponente)) {
+        ReducirSinComprobar(Base, M, Resultado);
+        return;
+    }
+
+    // Square and multiply from the lowest bit. The base is not reduced
+    // before its first squaring.
+    const NumeroGrande bits = ABinario(Exponente);
+    NumeroGrande cuadrado, r, producto;
+    CopiarNumero(cuadrado, Base);
+    if (bits.Digitos[0] == 1) {
+        CopiarNumero(r, Base);
+    } else {
+        Uno(r);
+    }
+    for (int k = 1; k < bits.Longitud; ++k) {
+        Multiplicar(cuadrado, cuadrado, producto);
+        ReducirSinComprobar(producto, M, cuadrado);
+        if (bits.Digitos[k] == 1) {
+            Multiplicar(r, cuadrado, producto);
+            ReducirSinComprobar(producto, M, r);
+        }
+    }
+    Resultado = std::move(r);
+}
+
+NumeroGrande PotenciaModular(const NumeroGrande& Base, const NumeroGrande& Exponente,
+                             const NumeroGrande& M) {
+    NumeroGrande r;
+    PotenciaModular(Base, Exponente, M, r);
+    return r;
+}
+
+NumeroGrande MaximoComunDivisor(const NumeroGrande& A, const NumeroGrande& B) {
+    NumeroGrande g, s;
+    const bool a_mayor = !EsMenor(A, B);
+    CopiarNumero(g, a_mayor ? A : B);
+    CopiarNumero(s, a_mayor ? B : A);
+    while (!EsCero(s)) {
+        RestoDe(g, s, g);  // g mod s; then the pair moves on to (s, g mod s)
+        std::swap(g, s);
+    }
+    return g;
+}
+
+NumeroGrande InversoModular(const NumeroGrande& A, const NumeroGrande& M) {
+    NumeroGrande resultado;
+    if (ComprobarPrimosRelativos(MaximoComunDivisor(A, M))) return resultado;
+    if (EsUno(M)) {
+        Uno(resultado);
+        return resultado;
+    }
+    // 1 is its own inverse (and -1 is M - 1). Euclid below would start by
+    // dividing by the zero remainder of M div 1.
+    if (EsUno(A)) {
+        Uno(resultado);
+        if (A.Signo == '-' && !EsCero(M)) Restar(M, resultado, resultado);
+        return resultado;
+    }
+
+    // Euclid on (M, A) keeping R = -Q*A and N = C*A (mod M) with Q, C >= 0.
+    NumeroGrande n, q, r, c, t, producto;
+    CopiarNumero(n, A);
+    Dividir(M, n, q, r);
+    Uno(c);
+    for (;;) {
+        if (EsUno(r)) {
+            Restar(M, q, resultado);
+            return resultado;
+        }
+        Dividir(n, r, t, n);
+        Multiplicar(t, q, producto);
+        Sumar(c, producto, c);
+        if (EsUno(n)) return c;
+        Dividir(r, n, t, r);
+        Multiplicar(t, c, producto);
+        Sumar(q, producto, q);
+    }
+}
