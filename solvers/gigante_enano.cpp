@@ -1,0 +1,137 @@
+// Shanks' baby-step giant-step method (HAC 3.56), with linear scans of the
+// table as the program's lessons on its cost expect.
+#include <new>
+#include <utility>
+
+#include "bignum/aritmetica.h"
+#include "errors/errores.h"
+#include "solvers/interno.h"
+#include "solvers/logaritmo.h"
+
+using solvers_interno::Numero;
+
+namespace {
+
+// Entries (j, alfa^j mod grupo) for j = 0..entradas-1, each power afresh.
+// False, with the table released, when the memory is not there.
+bool ConstruirTabla(const NumeroGrande& alfa, const NumeroGrande& grupo, std::int32_t entradas,
+                    std::vector<ParNumeros>& tabla) {
+    try {
+        tabla.resize(static_cast<std::size_t>(entradas));
+        const NumeroGrande uno = Numero(1);
+        NumeroGrande j = Numero(0);
+        for (ParNumeros& entrada : tabla) {
+            CopiarNumero(entrada.Primero, j);
+            PotenciaModular(alfa, j, grupo, entrada.Segundo);
+            Sumar(j, uno, j);
+        }
+        return true;
+    } catch (const std::bad_alloc&) {
+        std::vector<ParNumeros>().swap(tabla);
+        return false;
+    }
+}
+
+// The first entry whose power equals valor, or nullptr.
+const ParNumeros* Buscar(const std::vector<ParNumeros>& tabla, const NumeroGrande& valor) {
+    for (const ParNumeros& entrada : tabla) {
+        if (SonIguales(entrada.Segundo, valor)) return &entrada;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+void LogaritmoGiganteEnano(const NumeroGrande& alfa, const NumeroGrande& beta, const NumeroGrande& grupo,
+                           NumeroGrande& resultado, bool& interrumpido, bool* existe) {
+    interrumpido = false;
+    PonerACero(resultado);
+    if (solvers_interno::GrupoNoValido(grupo)) return;
+
+    const auto no_existe = [&] {
+        PonerACero(resultado);
+        if (existe != nullptr) {
+            *existe = false;
+        } else {
+            ErrorNoExisteLogaritmo();
+        }
+    };
+    const auto detenido = [&] {
+        if (!solvers_interno::DetencionPedida()) return false;
+        PonerACero(resultado);
+        interrumpido = true;
+        solvers_interno::AvisarInterrupcion();
+        return true;
+    };
+    const auto sin_espacio = [&] {
+        interrumpido = true;
+        ErrorPilaInsuficiente();
+    };
+
+    const NumeroGrande uno = Numero(1);
+    if (EsUno(alfa)) {
+        if (EsUno(beta)) {
+            resultado = uno;
+        } else {
+            no_existe();
+        }
+        return;
+    }
+
+    const NumeroGrande m = Sumar(RaizEntera(Restar(grupo, uno)), uno);
+    std::int32_t entradas = 0;
+    if (!NumeroALargo(m, entradas) || entradas > kMaxEntradasTabla) {
+        sin_espacio();
+        return;
+    }
+    std::vector<ParNumeros> tabla;
+    if (!ConstruirTabla(alfa, grupo, entradas, tabla)) {
+        sin_espacio();
+        return;
+    }
+    if (detenido()) return;
+
+    if (const ParNumeros* acierto = Buscar(tabla, beta)) {
+        resultado = acierto->Primero;
+        return;
+    }
+    OrdenarTabla(tabla);
+
+    const NumeroGrande inverso = InversoModular(alfa, grupo);
+    if (EsCero(inverso)) {
+        // The giant steps need alfa^(-1). InversoModular has reported error 3,
+        // which says why; Pohlig–Hellman still learns that this failed.
+        if (existe != nullptr) *existe = false;
+        return;
+    }
+    const NumeroGrande paso = PotenciaModular(inverso, m, grupo);  // alfa^(-m)
+
+    NumeroGrande h = Numero(0);
+    NumeroGrande potencia;
+    NumeroGrande gamma;
+    while (EsMenor(h, m)) {
+        if (detenido()) return;
+        PotenciaModular(paso, h, grupo, potencia);  // gamma = beta * alfa^(-m*h)
+        Multiplicar(beta, potencia, gamma);
+        Reducir(gamma, grupo, gamma);
+        if (const ParNumeros* acierto = Buscar(tabla, gamma)) {
+            Multiplicar(m, h, resultado);  // alfa^j = beta * alfa^(-m*h)
+            Sumar(resultado, acierto->Primero, resultado);
+            if (!SonIguales(PotenciaModular(alfa, resultado, grupo), beta)) no_existe();
+            return;
+        }
+        Sumar(h, uno, h);
+    }
+    no_existe();
+}
+
+void OrdenarTabla(std::vector<ParNumeros>& tabla) {
+    if (tabla.size() > kMaxEntradasOrdenables) return;
+    for (std::size_t c = 0; c + 1 < tabla.size(); ++c) {
+        std::size_t menor = c;
+        for (std::size_t k = c + 1; k < tabla.size(); ++k) {
+            if (EsMenor(tabla[k].Segundo, tabla[menor].Segundo)) menor = k;
+        }
+        if (menor != c) std::swap(tabla[c], tabla[menor]);
+    }
+}

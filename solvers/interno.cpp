@@ -1,0 +1,45 @@
+#include "solvers/interno.h"
+
+#include "bignum/aritmetica.h"
+#include "errors/errores.h"
+#include "errors/interfaz_usuario.h"
+
+namespace solvers_interno {
+
+NumeroGrande Numero(std::int16_t valor) {
+    NumeroGrande x;
+    EnteroANumero(valor, x);
+    return x;
+}
+
+bool DetencionPedida() {
+    errores::InterfazUsuario& ui = errores::Interfaz();
+    ui.ProcesarEventos();
+    return ui.DetenerSolicitado();
+}
+
+void AvisarInterrupcion() {
+    errores::InterfazUsuario& ui = errores::Interfaz();
+    ui.PonerPuntero(errores::Puntero::Flecha);
+    ui.MostrarAdvertencia();
+}
+
+bool EsFactorPropio(const NumeroGrande& d, const NumeroGrande& n) {
+    return EsMayor(n, d) && !EsCero(d) && !EsUno(d);
+}
+
+void EscribirFactores(const NumeroGrande& n, const NumeroGrande& d, NumeroGrande& factor1,
+                      NumeroGrande& factor2) {
+    NumeroGrande resto;
+    Dividir(n, d, factor2, resto);
+    CopiarNumero(factor1, d);
+}
+
+bool GrupoNoValido(const NumeroGrande& grupo) {
+    if (!EsCero(grupo) && !EsUno(grupo)) return false;
+    errores::Interfaz().PonerPuntero(errores::Puntero::Flecha);
+    ErrorModuloInvalido();
+    return true;
+}
+
+}  // namespace solvers_interno

@@ -1,0 +1,175 @@
+#include "solvers/pohlig_hellman.h"
+
+#include <cstdint>
+#include <utility>
+
+#include "bignum/aritmetica.h"
+#include "errors/errores.h"
+#include "solvers/interno.h"
+#include "solvers/tabla_primos.h"
+
+using solvers_interno::AvisarInterrupcion;
+using solvers_interno::DetencionPedida;
+using solvers_interno::Numero;
+
+namespace {
+
+// What one group holds for every prime power of its order.
+struct Problema {
+    const NumeroGrande& alfa;
+    const NumeroGrande& beta;
+    const NumeroGrande& modulo;
+    const NumeroGrande& orden;  // N = modulo - 1
+};
+
+enum class Fin { Hecho, Terminado };
+
+// The logarithm modulo q^e, digit by digit: x(k) is the logarithm, to the
+// base gamma = alfa^(N/q) of order q, of (beta / alfa^(x(0) + ... +
+// x(k-1) q^(k-1)))^(N / q^(k+1)). Writes (x mod q^e, q^e) into congruencia.
+// Terminado when the run ends here: stopped (warning), refused by the
+// baby-step table (its error), or a digit missing (error 5); the caller then
+// leaves result 0.
+Fin LogaritmoModuloPotencia(const Problema& g, const NumeroGrande& q, std::int16_t e, ParNumeros& congruencia) {
+    NumeroGrande cociente;
+    NumeroGrande resto;
+    Dividir(g.orden, q, cociente, resto);
+    const NumeroGrande gamma = PotenciaModular(g.alfa, cociente, g.modulo);
+
+    std::vector<NumeroGrande> digitos(static_cast<std::size_t>(e));
+    NumeroGrande c = Numero(1);  // alfa^(digits so far), the running correction
+    NumeroGrande auxiliar;
+    NumeroGrande objetivo;
+    for (std::int16_t k = 0; k < e; ++k) {
+        if (DetencionPedida()) {
+            AvisarInterrupcion();
+            return Fin::Terminado;
+        }
+        if (k > 0) {  // c = c * alfa^(x(k-1) q^(k-1)) mod grupo
+            Multiplicar(digitos[k - 1], PotenciaModular(q, Numero(k - 1), g.modulo), auxiliar);
+            Multiplicar(c, PotenciaModular(g.alfa, auxiliar, g.modulo), auxiliar);
+            Reducir(auxiliar, g.modulo, c);
+        }
+        // objetivo = (beta * c^(-1))^(N / q^(k+1)) mod grupo
+        const NumeroGrande base =
+            EsUno(c) ? g.beta : Reducir(Multiplicar(g.beta, InversoModular(c, g.modulo)), g.modulo);
+        Dividir(g.orden, PotenciaModular(q, Numero(k + 1), g.modulo), cociente, resto);
+        PotenciaModular(base, cociente, g.modulo, objetivo);
+
+        bool interrumpido = false;
+        bool existe = true;
+        LogaritmoGiganteEnano(gamma, objetivo, g.modulo, digitos[k], interrumpido, &existe);
+        if (interrumpido) return Fin::Terminado;
+        if (ComprobarMetodoValido(existe)) return Fin::Terminado;
+    }
+
+    // x mod q^e = x(0) + x(1) q + ... + x(e-1) q^(e-1)
+    congruencia.Primero = digitos[0];
+    for (std::int16_t h = 1; h < e; ++h) {
+        Multiplicar(digitos[h], PotenciaModular(q, Numero(h), g.modulo), auxiliar);
+        Sumar(congruencia.Primero, auxiliar, congruencia.Primero);
+    }
+    congruencia.Segundo = e > 1 ? PotenciaModular(q, Numero(e), g.modulo) : q;
+    return Fin::Hecho;
+}
+
+}  // namespace
+
+bool FactorizarOrden(const NumeroGrande& N, std::vector<ParNumeros>& factores, bool& interrumpido) {
+    interrumpido = false;
+    factores.clear();
+    if (EsCero(N)) return false;
+
+    const NumeroGrande uno = Numero(1);
+    NumeroGrande resto = N;
+    NumeroGrande cociente;
+    NumeroGrande residuo;
+    NumeroGrande factor;
+    while (!EsUno(resto)) {
+        bool detenido = DetencionPedida();
+        if (!detenido) BuscarFactor(resto, factor, &detenido);
+        if (detenido) {
+            interrumpido = true;
+            factores.clear();
+            AvisarInterrupcion();
+            return false;
+        }
+        if (EsCero(factor)) {  // the table is missing: BuscarFactor has said so
+            factores.clear();
+            return false;
+        }
+        // factor > 1 divides resto: take out every power of it.
+        ParNumeros& entrada = factores.emplace_back();
+        entrada.Primero = factor;
+        entrada.Segundo = Numero(0);
+        for (;;) {
+            Dividir(resto, factor, cociente, residuo);
+            if (!EsCero(residuo)) break;
+            std::swap(resto, cociente);
+            Sumar(entrada.Segundo, uno, entrada.Segundo);
+        }
+    }
+    return true;
+}
+
+void RestoChino(const std::vector<ParNumeros>& congruencias, NumeroGrande& resultado) {
+    PonerACero(resultado);
+    if (congruencias.empty()) return;
+
+    // x = a(0) + u(1) m(0) + u(2) m(0) m(1) + ..., where u(i) makes x right
+    // modulo m(i): u(i) = (a(i) - x) * C(i) mod m(i), C(i) the inverse of
+    // m(0) ... m(i-1) modulo m(i).
+    CopiarNumero(resultado, congruencias[0].Primero);
+    NumeroGrande producto = Numero(1);  // m(0) * ... * m(i-1), not reduced
+    NumeroGrande C;
+    NumeroGrande auxiliar;
+    NumeroGrande u;
+    for (std::size_t i = 1; i < congruencias.size(); ++i) {
+        const NumeroGrande& a = congruencias[i].Primero;
+        const NumeroGrande& m = congruencias[i].Segundo;
+        C = Numero(1);
+        for (std::size_t s = 0; s < i; ++s) {
+            Multiplicar(C, InversoModular(congruencias[s].Segundo, m), auxiliar);
+            Reducir(auxiliar, m, C);
+        }
+        Multiplicar(producto, congruencias[i - 1].Segundo, producto);
+        Restar(a, resultado, auxiliar);
+        Multiplicar(auxiliar, C, auxiliar);
+        Reducir(auxiliar, m, u);
+        Multiplicar(u, producto, auxiliar);
+        Sumar(resultado, auxiliar, resultado);
+    }
+}
+
+void LogaritmoPohligHellman(const NumeroGrande& alfa, const NumeroGrande& beta, const NumeroGrande& grupo,
+                            NumeroGrande& resultado) {
+    PonerACero(resultado);
+    if (solvers_interno::GrupoNoValido(grupo)) return;
+    const NumeroGrande N = Restar(grupo, Numero(1));
+    if (EsUno(N)) {  // grupo = 2: a group of order 1 has no prime power to work on
+        ErrorMetodoLogaritmo();
+        return;
+    }
+
+    std::vector<ParNumeros> factores;
+    bool interrumpido = false;
+    if (!FactorizarOrden(N, factores, interrumpido)) return;
+
+    const Problema g{alfa, beta, grupo, N};
+    std::vector<ParNumeros> congruencias(factores.size());
+    for (std::size_t i = 0; i < factores.size(); ++i) {
+        if (DetencionPedida()) {
+            AvisarInterrupcion();
+            return;
+        }
+        std::int16_t e = 0;
+        NumeroAEntero(factores[i].Segundo, e);
+        if (LogaritmoModuloPotencia(g, factores[i].Primero, e, congruencias[i]) == Fin::Terminado) return;
+    }
+
+    RestoChino(congruencias, resultado);
+    if (!SonIguales(PotenciaModular(alfa, resultado, grupo), beta)) {
+        PonerACero(resultado);
+        ErrorMetodoLogaritmo();
+    }
+}

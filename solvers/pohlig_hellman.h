@@ -1,0 +1,45 @@
+// Discrete logarithm modulo a prime grupo by Pohlig–Hellman (HAC 3.63):
+// the order N = grupo - 1 is split into prime powers q^e, the logarithm
+// modulo each q^e is found digit by digit in base q (each digit a
+// baby-step giant-step logarithm in the subgroup of order q), and the
+// residues are joined by the Chinese remainder theorem.
+#pragma once
+
+#include <vector>
+
+#include "bignum/numero_grande.h"
+#include "solvers/logaritmo.h"
+
+// Factors N into entries (q, e), q^e dividing N exactly, in the order
+// BuscarFactor finds them (table primes increasing, then what remains; a
+// divisor from Pollard rho is not always prime). Before each factor it lets
+// events run and reads the stop flag; on a stop, and on a stop inside
+// BuscarFactor's rho walk, it sets interrumpido, sets the arrow pointer and
+// shows the warning once. Returns true with the complete list (empty for
+// N = 1); false with an empty list when stopped, when the prime table is
+// missing (BuscarFactor has reported error 8), or for N = 0, which has no
+// factorization.
+bool FactorizarOrden(const NumeroGrande& N, std::vector<ParNumeros>& factores, bool& interrumpido);
+
+// Chinese remainder theorem by Garner's method: the x in [0, M), M the
+// product of the moduli, with x = Primero (mod Segundo) for every entry.
+// The moduli must be pairwise coprime (otherwise InversoModular reports
+// error 3 and x is meaningless); an empty list gives 0.
+void RestoChino(const std::vector<ParNumeros>& congruencias, NumeroGrande& resultado);
+
+// result = x with alfa^x mod grupo = beta, 0 <= x < grupo - 1. The result
+// must be a record other than the inputs; it is 0 on every way out but
+// success.
+//   - grupo below 2: error 4, as every logarithm method; grupo = 2 (the
+//     order 1 has no factors): error 5 ("No es posible calcular el
+//     logaritmo con este método").
+//   - The factoring of N stopped, or the prime table missing (error 8).
+//   - A stop before each prime power and each digit: warning.
+//   - A sub-logarithm stopped or refused by LogaritmoGiganteEnano: its own
+//     warning or error 13 only. A sub-logarithm that does not exist there:
+//     error 5.
+//   - The joined result failing alfa^x mod grupo = beta (grupo not prime,
+//     alfa not a generator of a large enough subgroup...): error 5.
+// Each sub-logarithm builds the full baby-step table of grupo, whatever q.
+void LogaritmoPohligHellman(const NumeroGrande& alfa, const NumeroGrande& beta, const NumeroGrande& grupo,
+                            NumeroGrande& resultado);

@@ -1,0 +1,40 @@
+// Primality by the strong probable-prime test of Miller and Rabin.
+//
+// Numbers of up to 11 digits are tested with the fixed bases 2, 3, 5, 7 and
+// 11 (exact for every number of that size), longer ones with three random
+// bases of a few digits. While it runs, the test advances the primality
+// window's progress bar through errores::Interfaz() (LeerProgreso and
+// PonerProgreso, values 0 to 100). It never lets events run, never reads the
+// stop flag and reports nothing.
+#pragma once
+
+#include <cstdint>
+
+#include "bignum/numero_grande.h"
+
+// Passes of the test, for RondaPrimalidad's Modo.
+inline constexpr std::int16_t kBasePorRonda = 1;   // base 2, 3, 5, 7 or 11 by Ronda
+inline constexpr std::int16_t kBaseAleatoria = 2;  // a random base of a few digits
+
+// True when n (non-negative, its sign is not looked at) passes every pass:
+// five fixed-base passes for up to 11 digits, three random-base passes for
+// more; it stops at the first pass that proves n composite. 0, 1, 4, 6, 8, 9
+// and every even number but 2 are answered "composite", 2, 3, 5, 7 and 11
+// "prime", without any arithmetic and without moving the progress bar. On a
+// composite answer the progress bar is set to 100; on a prime answer it is
+// left where the passes left it (at most 80 or 84).
+bool EsPrimo(const NumeroGrande& n);
+
+// One pass: true when n is a strong probable prime to the pass's base, false
+// when that base proves it composite. The base is 2, 3, 5, 7 or 11 for
+// *Ronda = 1..5 (EsPrimo gives Ronda with Modo kBasePorRonda), or a random
+// number of AleatorioParaPrueba when Ronda is left out. The progress bar
+// moves by a step of 4 for Modo kBasePorRonda, 7 for any other Modo: 3 steps
+// when the pass proves n composite or reaches n - 1 by squaring, 4 when a^d
+// is 1 or n - 1 at once. Small and even numbers are decided first without
+// moving the bar: even numbers but 2, 1 and 9 fail; 2, 3, 5, 7 and 11 pass.
+bool RondaPrimalidad(const NumeroGrande& n, std::int16_t Modo, const std::uint8_t* Ronda = nullptr);
+
+// The same answer as EsPrimo, for solvers that need it as a step of their
+// own (the factor search of a group order): the progress bar is not touched.
+bool EsPrimoSinProgreso(const NumeroGrande& n);
