@@ -32,10 +32,16 @@ bool ConstruirTabla(const NumeroGrande& alfa, const NumeroGrande& grupo, std::in
     }
 }
 
-// The first entry whose power equals valor, or nullptr.
+// The first entry whose power equals valor, or nullptr. Every giant step
+// scans the whole table, so most entries are told apart by their length or
+// units digit before SonIguales looks at the rest.
 const ParNumeros* Buscar(const std::vector<ParNumeros>& tabla, const NumeroGrande& valor) {
     for (const ParNumeros& entrada : tabla) {
-        if (SonIguales(entrada.Segundo, valor)) return &entrada;
+        const NumeroGrande& potencia = entrada.Segundo;
+        if (potencia.Longitud == valor.Longitud && potencia.Digitos[0] == valor.Digitos[0] &&
+            SonIguales(potencia, valor)) {
+            return &entrada;
+        }
     }
     return nullptr;
 }
