@@ -1,0 +1,42 @@
+// Services of the main window for window tests: records every hint and help
+// request and keeps a stop flag of its own.
+//
+//   ServiciosGrabadores servicios;
+//   OpBasicas ventana(servicios);
+//   ...
+//   QCOMPARE(servicios.estados.last(), QStringLiteral(" Preparado"));
+#pragma once
+
+#include <QColor>
+#include <QList>
+#include <QPixmap>
+#include <QStringList>
+
+#include "ui/shell/servicios.h"
+
+class ServiciosGrabadores final : public ServiciosPrincipal {
+public:
+    QStringList estados;   // every status hint, in order
+    QList<int> temas;      // help topics asked for, in order
+    int buscador = 0;      // times the topic finder was asked for
+    int sobre_ayuda = 0;   // times the help on help was asked for
+    std::atomic<bool> detener{false};
+    // Two plain pictures, told apart by QIcon::cacheKey().
+    QIcon calcular_en{Lleno(Qt::green)};
+    QIcon calcular_dis{Lleno(Qt::gray)};
+
+    void EscribirEstado(const QString& texto) override { estados.append(texto); }
+    std::atomic<bool>& Detener() override { return detener; }
+    QIcon CalcularEn() const override { return calcular_en; }
+    QIcon CalcularDis() const override { return calcular_dis; }
+    void MostrarTemaAyuda(int tema) override { temas.append(tema); }
+    void MostrarBuscadorAyuda() override { ++buscador; }
+    void MostrarAyudaSobreAyuda() override { ++sobre_ayuda; }
+
+private:
+    static QPixmap Lleno(const QColor& color) {
+        QPixmap imagen(16, 16);
+        imagen.fill(color);
+        return imagen;
+    }
+};

@@ -1,0 +1,262 @@
+// The error and warning dialogs and the Qt side of the core's user-interface
+// interface: what each dialog shows, the modal route, calls from a worker
+// thread, pointer shapes, the stop flag and the forwarding interface.
+#include <atomic>
+#include <functional>
+#include <thread>
+
+#include <QApplication>
+#include <QCursor>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QThread>
+#include <QTimer>
+
+#include "errors/catalogo.h"
+#include "soporte/interfaz_grabadora.h"
+#include "ui/shell/advertencia.h"
+#include "ui/shell/interfaz_qt.h"
+#include "ui/shell/interfaz_reenvio.h"
+#include "ui/shell/mensaje_error.h"
+#include "ui/shell/presentador_dialogos.h"
+#include "ui/shell/puntero_pantalla.h"
+
+using errores::Puntero;
+
+namespace {
+
+// Answers at once and remembers what it was asked to show, and on which thread.
+class PresentadorGrabador final : public PresentadorDialogos {
+public:
+    QList<int> errores;
+    int advertencias = 0;
+    QList<QThread*> hilos;
+
+    void MostrarError(const errores::EntradaCatalogo& entrada) override {
+        errores.append(entrada.numero);
+        hilos.append(QThread::currentThread());
+    }
+    void MostrarAdvertencia() override {
+        ++advertencias;
+        hilos.append(QThread::currentThread());
+    }
+};
+
+QString Texto(const QWidget& dialogo, const char* etiqueta) {
+    const auto* l = dialogo.findChild<QLabel*>(QString::fromLatin1(etiqueta));
+    return l != nullptr ? l->text() : QStringLiteral("<sin %1>").arg(QString::fromLatin1(etiqueta));
+}
+
+// Runs `mostrar`, which must open a modal dialog; once it is up, `examinar`
+// sees it and `cerrar` names the button that closes it. Fails instead of
+// hanging when no dialog comes up within a few seconds.
+void ConDialogoModal(const std::function<void()>& mostrar, const std::function<void(QWidget&)>& examinar,
+                     const char* cerrar) {
+    bool visto = false;
+    int intentos = 0;
+    QTimer vigia;
+    vigia.setInterval(10);
+    QObject::connect(&vigia, &QTimer::timeout, &vigia, [&] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            visto = true;
+            examinar(*modal);
+            if (auto* boton = modal->findChild<QPushButton*>(QString::fromLatin1(cerrar))) {
+                boton->click();
+            } else {
+                modal->close();
+            }
+        } else if (++intentos > 500) {
+            vigia.stop();
+        }
+    });
+    vigia.start();
+    mostrar();
+    vigia.stop();
+    QVERIFY2(visto, "no modal dialog was shown");
+}
+
+}  // namespace
+
+class PruebaDialogos : public QObject {
+    Q_OBJECT
+
+private slots:
+    void mensajeErrorParaCadaEntradaDelCatalogo();
+    void cadaInformeMuestraSoloSusTextos();
+    void advertenciaModal();
+    void numerosSinEntradaNoMuestranNada();
+    void llamadasDesdeOtroHilo();
+    void punterosComoCursoresDeAnulacion();
+    void detenerYProgreso();
+    void reenvioPasaLoQueNoSeCambia();
+};
+
+// Every catalogue entry reaches the modal MensajeError with its own texts.
+void PruebaDialogos::mensajeErrorParaCadaEntradaDelCatalogo() {
+    std::atomic<bool> detener{false};
+    PresentadorModal modal;
+    InterfazQt interfaz(detener, modal);
+    for (const errores::EntradaCatalogo& entrada : errores::Catalogo()) {
+        const QString numero = QString::number(entrada.numero);
+        ConDialogoModal(
+            [&] { interfaz.MostrarError(entrada.numero); },
+            [&](QWidget& d) {
+                QCOMPARE(d.objectName(), QStringLiteral("MensajeError"));
+                QCOMPARE(d.windowTitle(), QStringLiteral(" Error"));
+                QCOMPARE(Texto(d, "Label3"), QStringLiteral("ERROR"));
+                QCOMPARE(Texto(d, "NumError"), numero);
+                QCOMPARE(Texto(d, "Label1"), QStringLiteral("Error :"));
+                QCOMPARE(Texto(d, "Descripcion"), QString::fromUtf8(entrada.mensaje));
+                QCOMPARE(Texto(d, "Label2"), QStringLiteral("Solución :"));
+                QCOMPARE(Texto(d, "Solucion"), QString::fromUtf8(entrada.remedio));
+                QVERIFY(d.windowModality() != Qt::NonModal);
+            },
+            "BtnAceptar");
+        if (QTest::currentTestFailed()) return;
+    }
+    QVERIFY(QApplication::activeModalWidget() == nullptr);
+}
+
+void PruebaDialogos::cadaInformeMuestraSoloSusTextos() {
+    MensajeError dialogo;
+    dialogo.Rellenar(*errores::BuscarError(2));
+    dialogo.Rellenar(*errores::BuscarError(4));
+    QCOMPARE(dialogo.NumError()->text(), QStringLiteral("4"));
+    QCOMPARE(dialogo.Descripcion()->text(), QStringLiteral("El modulo introducido no es válido"));
+    QCOMPARE(dialogo.Solucion()->text(), QStringLiteral("Introduzca un modulo cuyo valor sea mayor que 0"));
+    // The heavy face of the top line, or the nearest bold one installed.
+    QVERIFY(QFontInfo(dialogo.NumError()->font()).weight() >= QFont::Bold);
+    QVERIFY(QFontInfo(dialogo.findChild<QLabel*>(QStringLiteral("Label3"))->font()).weight() >= QFont::Bold);
+}
+
+void PruebaDialogos::advertenciaModal() {
+    std::atomic<bool> detener{false};
+    PresentadorModal modal;
+    InterfazQt interfaz(detener, modal);
+    ConDialogoModal(
+        [&] { interfaz.MostrarAdvertencia(); },
+        [](QWidget& d) {
+            QCOMPARE(d.objectName(), QStringLiteral("Advertencia"));
+            QCOMPARE(d.windowTitle(), QStringLiteral("Advertencia"));
+            QCOMPARE(Texto(d, "Label1"), QStringLiteral("¡ATENCION!"));
+            QCOMPARE(Texto(d, "Label2"), QStringLiteral("PROCESO INTERRUMPIDO"));
+            QCOMPARE(Texto(d, "Label3"), QStringLiteral("Debido a la interrupción del proceso la salida no será correcta"));
+        },
+        "BtnOK");
+}
+
+void PruebaDialogos::numerosSinEntradaNoMuestranNada() {
+    std::atomic<bool> detener{false};
+    PresentadorGrabador grabador;
+    InterfazQt interfaz(detener, grabador);
+    for (int numero : {0, 12, 14, -1}) interfaz.MostrarError(numero);
+    QVERIFY(grabador.errores.isEmpty());
+    interfaz.MostrarError(13);
+    QCOMPARE(grabador.errores, QList<int>{13});
+}
+
+// A solver on a worker thread: its dialogs and pointer changes are done on the
+// user-interface thread, and it waits for them.
+void PruebaDialogos::llamadasDesdeOtroHilo() {
+    std::atomic<bool> detener{false};
+    PresentadorGrabador grabador;
+    InterfazQt interfaz(detener, grabador);
+    std::atomic<bool> terminado{false};
+    std::atomic<int> vistos_al_volver{-1};
+    std::thread trabajador([&] {
+        interfaz.ProcesarEventos();  // nothing to do off the user-interface thread
+        interfaz.PonerPuntero(Puntero::FlechaReloj);
+        interfaz.MostrarError(2);
+        // The dialog has been shown by the time the call returns.
+        vistos_al_volver = static_cast<int>(grabador.errores.size());
+        interfaz.MostrarAdvertencia();
+        terminado = true;
+    });
+    QTRY_VERIFY_WITH_TIMEOUT(terminado.load(), 10000);
+    trabajador.join();
+    QCOMPARE(vistos_al_volver.load(), 1);
+    QCOMPARE(grabador.errores, QList<int>{2});
+    QCOMPARE(grabador.advertencias, 1);
+    for (QThread* hilo : grabador.hilos) QCOMPARE(hilo, qApp->thread());
+    QCOMPARE(PunteroPantalla(), Puntero::FlechaReloj);
+    QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::BusyCursor);
+    interfaz.PonerPuntero(Puntero::Normal);
+}
+
+void PruebaDialogos::punterosComoCursoresDeAnulacion() {
+    std::atomic<bool> detener{false};
+    PresentadorGrabador grabador;
+    InterfazQt interfaz(detener, grabador);
+    // Another override (a drag, say) must outlive ours.
+    QGuiApplication::setOverrideCursor(QCursor(Qt::OpenHandCursor));
+
+    const std::pair<Puntero, Qt::CursorShape> kFormas[] = {
+        {Puntero::Reloj, Qt::WaitCursor},
+        {Puntero::Flecha, Qt::ArrowCursor},
+        {Puntero::FlechaReloj, Qt::BusyCursor},
+        {Puntero::FlechaReloj, Qt::BusyCursor},
+        {Puntero::Reloj, Qt::WaitCursor},
+    };
+    for (const auto& [puntero, forma] : kFormas) {
+        interfaz.PonerPuntero(puntero);
+        QCOMPARE(PunteroPantalla(), puntero);
+        QCOMPARE(QGuiApplication::overrideCursor()->shape(), forma);
+    }
+    // A calculation puts back what it found: here, the normal pointer.
+    interfaz.PonerPuntero(Puntero::Normal);
+    QCOMPARE(PunteroPantalla(), Puntero::Normal);
+    QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::OpenHandCursor);
+    interfaz.PonerPuntero(Puntero::Normal);
+    QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::OpenHandCursor);
+    QGuiApplication::restoreOverrideCursor();
+    QVERIFY(QGuiApplication::overrideCursor() == nullptr);
+}
+
+void PruebaDialogos::detenerYProgreso() {
+    std::atomic<bool> detener{false};
+    PresentadorGrabador grabador;
+    InterfazQt interfaz(detener, grabador);
+    QVERIFY(!interfaz.DetenerSolicitado());
+    detener = true;
+    QVERIFY(interfaz.DetenerSolicitado());
+
+    interfaz.PonerProgreso(40.0);  // kept only by windows with a progress bar
+    QCOMPARE(interfaz.LeerProgreso(), 0.0);
+
+    bool ejecutado = false;
+    QTimer::singleShot(0, qApp, [&ejecutado] { ejecutado = true; });
+    interfaz.ProcesarEventos();
+    QVERIFY(ejecutado);
+}
+
+void PruebaDialogos::reenvioPasaLoQueNoSeCambia() {
+    class ProgresoPropio final : public InterfazReenvio {
+    public:
+        using InterfazReenvio::InterfazReenvio;
+        double valor = 0.0;
+        double LeerProgreso() override { return valor; }
+        void PonerProgreso(double v) override { valor = v; }
+    };
+    errores::InterfazGrabadora programa;
+    programa.detener_en_consulta = 2;
+    ProgresoPropio ventana(programa);
+    {
+        errores::InterfazEnHilo activa(ventana);
+        errores::Interfaz().MostrarError(5);
+        errores::Interfaz().MostrarAdvertencia();
+        errores::Interfaz().PonerPuntero(Puntero::Flecha);
+        errores::Interfaz().ProcesarEventos();
+        QVERIFY(!errores::Interfaz().DetenerSolicitado());
+        QVERIFY(errores::Interfaz().DetenerSolicitado());
+        errores::Interfaz().PonerProgreso(75.0);
+        QCOMPARE(errores::Interfaz().LeerProgreso(), 75.0);
+    }
+    QCOMPARE(programa.registro, (std::vector<std::string>{"error 5", "advertencia", "flecha"}));
+    QCOMPARE(programa.eventos, 1L);
+    QVERIFY(programa.progresos.empty());
+    QCOMPARE(ventana.valor, 75.0);
+}
+
+QTEST_MAIN(PruebaDialogos)
+#include "test_dialogos.moc"

@@ -1,0 +1,30 @@
+// Tornavela de Cifrados. The program starts in the splash window; when the
+// user dismisses it the main window appears, and closing that ends the run.
+#include <QApplication>
+
+#include "errors/interfaz_usuario.h"
+#include "ui/shell/entrada.h"
+#include "ui/shell/interfaz_qt.h"
+#include "ui/shell/presentador_dialogos.h"
+#include "ui/shell/principal.h"
+#include "ui/ventanas_registradas.h"
+
+int main(int argc, char* argv[]) {
+    QApplication aplicacion(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tornavela de Cifrados"));
+
+    Principal principal;
+    RegistrarVentanas(principal);
+
+    PresentadorModal presentador;
+    InterfazQt interfaz(principal.Detener(), presentador);
+    errores::InstalarInterfaz(&interfaz);
+
+    auto* entrada = new Entrada;  // deletes itself once dismissed
+    QObject::connect(entrada, &Entrada::Iniciado, &principal, [&principal] { principal.show(); });
+    entrada->show();
+
+    const int resultado = QApplication::exec();
+    errores::InstalarInterfaz(nullptr);
+    return resultado;
+}

@@ -1,0 +1,40 @@
+// The Qt side of the core's user-interface interface (errors/interfaz_usuario.h),
+// installed by the program at start-up with errores::InstalarInterfaz.
+//
+// - Errors and the interruption warning go through a presenter
+//   (presentador_dialogos.h): modal dialogs in the program, a recorder in tests.
+// - Pointer shapes are screen-wide override cursors (puntero_pantalla.h).
+// - The stop flag is the main window's Detener.
+// - Progress is not kept here (it reads 0): a window with a progress bar
+//   installs its own interface for the length of a calculation (see
+//   interfaz_reenvio.h).
+//
+// Calls may come from a worker thread. Dialogs and pointer changes then hop
+// to the user-interface thread and the worker waits until they are done, so a
+// worker must never be waited for by the user-interface thread without
+// letting events run; ProcesarEventos does nothing off that thread.
+#pragma once
+
+#include <atomic>
+
+#include "errors/interfaz_usuario.h"
+
+class PresentadorDialogos;
+
+class InterfazQt final : public errores::InterfazUsuario {
+public:
+    InterfazQt(std::atomic<bool>& detener, PresentadorDialogos& presentador);
+
+    // Catalogue numbers with no entry (12) show nothing.
+    void MostrarError(int numero) override;
+    void MostrarAdvertencia() override;
+    void PonerPuntero(errores::Puntero forma) override;
+    void ProcesarEventos() override;
+    bool DetenerSolicitado() override;
+    double LeerProgreso() override { return 0.0; }
+    void PonerProgreso(double) override {}
+
+private:
+    std::atomic<bool>& detener_;
+    PresentadorDialogos& presentador_;
+};
