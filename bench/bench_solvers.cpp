@@ -1,0 +1,81 @@
+// Timings of the solvers on the cases the course uses to show their cost.
+// Each run is a full call of the method as the windows make it, with a user
+// interface that shows nothing and never asks to stop.
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "bignum/numeros_grandes.h"
+#include "interfaz_con_plazo.h"
+#include "solvers/solvers.h"
+
+namespace {
+
+NumeroGrande Num(const char* texto) {
+    NumeroGrande x;
+    CadenaANumero(texto, x, '+');
+    return x;
+}
+
+// A 300-digit prime: three random-base passes, each a full exponentiation.
+void BM_EsPrimo300Digitos(benchmark::State& estado) {
+    const NumeroGrande n = Num(
+        "2094196246109996021558942583132282968089175710025267823478693937854191166653760172678482591090944711"
+        "0468652298200597792793525968407923400040582407989826124052906959339664190923338251992603873826797276"
+        "6447619724655052156821685481465952557675265463409927201676963436500626176037749437143295531176338611");
+    InterfazConPlazo ui;
+    errores::InterfazEnHilo activa(ui);
+    FijarSemillaAleatoria(1);
+    for (auto _ : estado) benchmark::DoNotOptimize(EsPrimo(n));
+}
+BENCHMARK(BM_EsPrimo300Digitos)->Unit(benchmark::kMillisecond);
+
+void Factorizar(benchmark::State& estado, void (*metodo)(const NumeroGrande&, NumeroGrande&, NumeroGrande&),
+                const char* n) {
+    const NumeroGrande numero = Num(n);
+    InterfazConPlazo ui;
+    errores::InterfazEnHilo activa(ui);
+    NumeroGrande f1;
+    NumeroGrande f2;
+    for (auto _ : estado) {
+        FijarSemillaAleatoria(1);  // the same random start in every run
+        metodo(numero, f1, f2);
+    }
+    estado.SetLabel(NumeroACadena(f1) + " * " + NumeroACadena(f2));
+}
+BENCHMARK_CAPTURE(Factorizar, rho_28_digitos, FactorizarRho, "2829577232652317876553477559")
+    ->Unit(benchmark::kSecond)->Iterations(1);
+BENCHMARK_CAPTURE(Factorizar, rho_32_digitos, FactorizarRho, "42494945845951757948945394131227")
+    ->Unit(benchmark::kSecond)->Iterations(1);
+BENCHMARK_CAPTURE(Factorizar, dixon_14_digitos, FactorizarDixon, "57646813079357")
+    ->Unit(benchmark::kSecond)->Iterations(1);
+BENCHMARK_CAPTURE(Factorizar, fracciones_14_digitos, FactorizarFracciones, "57646813079357")
+    ->Unit(benchmark::kSecond)->Iterations(1);
+
+void Logaritmo(benchmark::State& estado,
+               void (*metodo)(const NumeroGrande&, const NumeroGrande&, const NumeroGrande&, NumeroGrande&),
+               const char* alfa, const char* beta, const char* grupo) {
+    const NumeroGrande a = Num(alfa);
+    const NumeroGrande b = Num(beta);
+    const NumeroGrande g = Num(grupo);
+    InterfazConPlazo ui;
+    errores::InterfazEnHilo activa(ui);
+    NumeroGrande x;
+    for (auto _ : estado) metodo(a, b, g, x);
+    estado.SetLabel("x = " + NumeroACadena(x));
+}
+
+void GiganteEnano(const NumeroGrande& alfa, const NumeroGrande& beta, const NumeroGrande& grupo,
+                  NumeroGrande& resultado) {
+    bool interrumpido = false;
+    LogaritmoGiganteEnano(alfa, beta, grupo, resultado, interrumpido);
+}
+
+BENCHMARK_CAPTURE(Logaritmo, pohlig_hellman_1087, LogaritmoPohligHellman, "2", "218", "1087")
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Logaritmo, pohlig_hellman_7853, LogaritmoPohligHellman, "1381", "37", "7853")
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Logaritmo, gigante_enano_2745098189, GiganteEnano, "117371", "1868877149", "2745098189")
+    ->Unit(benchmark::kSecond)->Iterations(1);
+
+}  // namespace
