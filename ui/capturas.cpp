@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QEventLoop>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QScreen>
 #include <QTimer>

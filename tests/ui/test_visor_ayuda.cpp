@@ -83,6 +83,11 @@ void PruebaVisorAyuda::contenidoEnGruposYOrden() {
     // Choosing a page in the tree shows it.
     emit arbol->itemClicked(arbol->topLevelItem(2)->child(0), 0);
     QCOMPARE(visor.FicheroActual(), QStringLiteral("pollard.html"));
+    // A page reached any other way is marked in the tree.
+    visor.MostrarTema(8);
+    QVERIFY(arbol->currentItem() != nullptr);
+    QCOMPARE(arbol->currentItem()->text(0), QStringLiteral("Operaciones Básicas"));
+    QVERIFY(arbol->currentItem()->isSelected());
 }
 
 void PruebaVisorAyuda::indiceConFiltro() {

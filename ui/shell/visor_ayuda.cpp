@@ -268,8 +268,10 @@ void VisorAyuda::SeguirEnlace(const QUrl& enlace) {
     pagina_->setSource(destino, QTextDocument::HtmlResource);
 }
 
-void VisorAyuda::MarcarEnContenido() {
-    const qsizetype pagina = manifiesto_.IndiceDeFichero(FicheroActual());
+// Uses the address the signal carries: source() still names the page before.
+void VisorAyuda::MarcarEnContenido(const QUrl& fuente) {
+    const qsizetype pagina =
+        fuente.isLocalFile() ? manifiesto_.IndiceDeFichero(QFileInfo(fuente.toLocalFile()).fileName()) : -1;
     QTreeWidgetItem* marcado = nullptr;
     for (QTreeWidgetItemIterator it(contenido_); *it != nullptr; ++it) {
         if (pagina >= 0 && (*it)->data(0, kRolPagina).value<qsizetype>() == pagina) {

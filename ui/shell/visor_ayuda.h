@@ -54,7 +54,7 @@ private:
     void MostrarFichero(const QString& fichero);
     void MostrarAviso(const QString& texto);
     void SeguirEnlace(const QUrl& enlace);
-    void MarcarEnContenido();
+    void MarcarEnContenido(const QUrl& fuente);
 
     ManifiestoAyuda manifiesto_;
     std::unique_ptr<BusquedaAyuda> busqueda_;
