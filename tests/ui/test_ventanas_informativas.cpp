@@ -11,6 +11,7 @@
 
 #include "soporte/servicios_grabadores.h"
 #include "ui/shell/acerca_de.h"
+#include "ui/shell/ayuda_contextual.h"
 #include "ui/shell/entrada.h"
 #include "ui/shell/internet.h"
 
@@ -124,6 +125,7 @@ void PruebaVentanasInformativas::animacionDeAcercaDe() {
     QCOMPARE(LineasVisibles(acerca), Primeras(8));
 
     QCOMPARE(acerca.windowTitle(), QStringLiteral(" Acerca de ..."));
+    QCOMPARE(TemaAyudaDe(acerca.Linea(3)), 31);
     QCOMPARE(acerca.Linea(0)->text(),
              QStringLiteral("Este programa está inmerso en un Proyecto de Desarrollo de Software de Prácticas"));
     QCOMPARE(acerca.Linea(4)->text(),

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "ui/shell/autoria.h"
+#include "ui/shell/ayuda_contextual.h"
 #include "ui/shell/dialogo_comun.h"
 #include "ui/shell/iconos.h"
 #include "ui/shell/servicios.h"
@@ -46,6 +47,7 @@ AcercaDe::AcercaDe(ServiciosPrincipal& servicios, QWidget* parent)
     setWindowTitle(QStringLiteral(" Acerca de ..."));
     setWindowIcon(Icono(QStringLiteral("acercade")));
     setMouseTracking(true);
+    PonerTemaAyuda(this, 31);
 
     QLabel* label1 = NuevaEtiqueta(QStringLiteral("Label1"), QString::fromUtf8(autoria::kPrograma), this);
     QFont titulo = label1->font();

@@ -46,6 +46,7 @@ Advertencia::Advertencia(QWidget* parent)
     todo->addLayout(cuerpo);
     todo->addSpacing(8);
     todo->addLayout(pie);
+    todo->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(btn_ok_, &QPushButton::clicked, this, &QDialog::accept);
 }

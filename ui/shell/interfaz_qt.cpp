@@ -1,5 +1,7 @@
 #include "ui/shell/interfaz_qt.h"
 
+#include <utility>
+
 #include <QCoreApplication>
 #include <QThread>
 

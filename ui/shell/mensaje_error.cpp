@@ -71,6 +71,7 @@ MensajeError::MensajeError(QWidget* parent)
     todo->addLayout(textos);
     todo->addSpacing(8);
     todo->addLayout(pie);
+    todo->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(btn_aceptar_, &QPushButton::clicked, this, &QDialog::accept);
 }
