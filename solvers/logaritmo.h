@@ -58,11 +58,11 @@ void LogaritmoBusqueda(const NumeroGrande& alfa, const NumeroGrande& beta, const
 void LogaritmoGiganteEnano(const NumeroGrande& alfa, const NumeroGrande& beta, const NumeroGrande& grupo,
                            NumeroGrande& resultado, bool& interrumpido, bool* existe = nullptr);
 
-// Largest baby-step table LogaritmoGiganteEnano builds. Each entry holds two
-// records and their digits (about 130 bytes), so the table stays within
-// about 130 MiB; its construction, which cannot be stopped, within seconds.
-// It allows grupo up to about 1.1 * 10^12.
-inline constexpr std::int32_t kMaxEntradasTabla = 1 << 20;
+// Largest baby-step table LogaritmoGiganteEnano builds: 2^18 entries, for
+// grupo up to about 6.9 * 10^10. Each entry holds two records and their
+// digit storage (some 130 bytes), so the table stays near 35 MiB, and its
+// construction, which cannot be stopped, takes a few seconds.
+inline constexpr std::int32_t kMaxEntradasTabla = 1 << 18;
 
 // Largest table OrdenarTabla sorts: positions are counted in 16 bits.
 inline constexpr std::size_t kMaxEntradasOrdenables = 32767;
