@@ -64,8 +64,7 @@ void LogaritmoGiganteEnano(const NumeroGrande& alfa, const NumeroGrande& beta, c
     };
     const auto detenido = [&] {
         if (!solvers_interno::DetencionPedida()) return false;
-        PonerACero(resultado);
-        interrumpido = true;
+        interrumpido = true;  // the result is still 0 at every check
         solvers_interno::AvisarInterrupcion();
         return true;
     };

@@ -46,14 +46,14 @@ Fin LogaritmoModuloPotencia(const Problema& g, const NumeroGrande& q, std::int16
             return Fin::Terminado;
         }
         if (k > 0) {  // c = c * alfa^(x(k-1) q^(k-1)) mod grupo
-            Multiplicar(digitos[k - 1], PotenciaModular(q, Numero(k - 1), g.modulo), auxiliar);
+            Multiplicar(digitos[k - 1], PotenciaModular(q, Numero(static_cast<std::int16_t>(k - 1)), g.modulo), auxiliar);
             Multiplicar(c, PotenciaModular(g.alfa, auxiliar, g.modulo), auxiliar);
             Reducir(auxiliar, g.modulo, c);
         }
         // objetivo = (beta * c^(-1))^(N / q^(k+1)) mod grupo
         const NumeroGrande base =
             EsUno(c) ? g.beta : Reducir(Multiplicar(g.beta, InversoModular(c, g.modulo)), g.modulo);
-        Dividir(g.orden, PotenciaModular(q, Numero(k + 1), g.modulo), cociente, resto);
+        Dividir(g.orden, PotenciaModular(q, Numero(static_cast<std::int16_t>(k + 1)), g.modulo), cociente, resto);
         PotenciaModular(base, cociente, g.modulo, objetivo);
 
         bool interrumpido = false;
