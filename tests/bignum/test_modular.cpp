@@ -46,6 +46,18 @@ TEST_F(Modular, ReducirConModuloCeroEsError4YCero) {
     }
 }
 
+// A quotient by zero reduced modulo zero, as the basic-operations window
+// does it: two reports, the division's first, and the untouched quotient
+// then reduces to zero.
+TEST_F(Modular, DivisionYReduccionPorCeroInformanEnOrden) {
+    NumeroGrande cociente = Num("-42"), resto = Num("7");
+    Dividir(Num("17"), Num("0"), cociente, resto);
+    const NumeroGrande reducido = Reducir(cociente, Num("0"));
+    EXPECT_EQ(Informes(), (std::vector<int>{2, 4}));
+    EXPECT_EQ(Ver(cociente), "-42");
+    EXPECT_EQ(Ver(reducido), "0");
+}
+
 TEST_F(Modular, ABinarioDaAlMenosDosBits) {
     const struct {
         const char *x, *bits;  // bits from the top
