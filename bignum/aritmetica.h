@@ -8,7 +8,8 @@
 // Inputs are never changed. Functions that return a NumeroGrande give a new
 // record; the forms with a `Resultado` parameter write into it instead,
 // reusing its storage (for loops that must not allocate), and accept a
-// `Resultado` that is the same record as one of the inputs.
+// `Resultado` that is the same record as one of the inputs. Working storage
+// is kept per thread and reused from call to call.
 //
 // Failures are reported through the error catalogue and the caller carries
 // on with the value given below: division by zero (error 2), a zero modulus
@@ -86,13 +87,16 @@ NumeroGrande Reducir(const NumeroGrande& A, const NumeroGrande& M);
 void Reducir(const NumeroGrande& A, const NumeroGrande& M, NumeroGrande& Resultado);
 
 // The bits of |X|, least significant first, one per element of Digitos, and
-// Longitud the number of bits. 1 gives the bits 1,0 and 0 gives 0,0.
+// Longitud the number of bits. 1 gives the bits 1,0 and 0 gives 0,0. A number
+// of more than kMaxDigitos bits (about 9864 digits) reports error 13 and
+// gives zero.
 NumeroGrande ABinario(const NumeroGrande& X);
 
 // Base^|Exponente| mod M by squaring and multiplying over the exponent's bits
 // from the lowest. An exponent of 0 gives one; an exponent of one (or -1)
 // gives Reducir(Base, M). A zero modulus reports error 4 once per call and
-// gives zero (one for an exponent of 0).
+// gives zero (one for an exponent of 0); an exponent of more than kMaxDigitos
+// bits reports error 13 and gives zero.
 NumeroGrande PotenciaModular(const NumeroGrande& Base, const NumeroGrande& Exponente,
                              const NumeroGrande& M);
 void PotenciaModular(const NumeroGrande& Base, const NumeroGrande& Exponente,
@@ -102,6 +106,7 @@ void PotenciaModular(const NumeroGrande& Base, const NumeroGrande& Exponente,
 // divides the larger (or is zero) the result is a copy of an operand, sign
 // included: gcd(12, -4) is -4. gcd(0, 0) is zero. Never fails.
 NumeroGrande MaximoComunDivisor(const NumeroGrande& A, const NumeroGrande& B);
+void MaximoComunDivisor(const NumeroGrande& A, const NumeroGrande& B, NumeroGrande& Resultado);
 
 // x with A * x = 1 modulo M, in [1, M - 1], by an extended Euclid that keeps
 // non-negative coefficients. A not coprime with M reports error 3 and gives
@@ -113,6 +118,7 @@ NumeroGrande InversoModular(const NumeroGrande& A, const NumeroGrande& M);
 // Integer part of the square root of |X|, by the long-hand method on pairs
 // of digits; sign '+'. Never fails.
 NumeroGrande RaizEntera(const NumeroGrande& X);
+void RaizEntera(const NumeroGrande& X, NumeroGrande& Resultado);
 
 // A * 10^(B's Longitud) + B, sign '+': A's digits placed above B's. A zero A
 // keeps its zero on top, so callers pass a non-zero A.

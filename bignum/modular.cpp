@@ -63,9 +63,13 @@ NumeroGrande Reducir(const NumeroGrande& A, const NumeroGrande& M) {
     return r;
 }
 
-NumeroGrande ABinario(const NumeroGrande& X) {
-    NumeroGrande bits;
-    NumeroGrande t;
+namespace {
+
+// The bits of |X| into `bits` (see ABinario), reusing its storage. False,
+// with error 13 reported and `bits` zero, when there would be more than
+// kMaxDigitos of them.
+bool BitsDe(const NumeroGrande& X, NumeroGrande& bits) {
+    thread_local NumeroGrande t;
     CopiarNumero(t, X);
     bits.Digitos.clear();
     for (;;) {
@@ -75,7 +79,20 @@ NumeroGrande ABinario(const NumeroGrande& X) {
         if (t.Longitud == 1 && t.Digitos[0] < 2) break;
     }
     bits.Digitos.push_back(t.Digitos[0]);  // the last half, 0 or 1, on top
+    if (bits.Digitos.size() > static_cast<std::size_t>(kMaxDigitos)) {
+        bignum_interno::Desbordamiento(bits);
+        return false;
+    }
     bits.Longitud = static_cast<std::int16_t>(bits.Digitos.size());
+    bits.Signo = '+';
+    return true;
+}
+
+}  // namespace
+
+NumeroGrande ABinario(const NumeroGrande& X) {
+    NumeroGrande bits;
+    BitsDe(X, bits);
     return bits;
 }
 
@@ -99,9 +116,14 @@ void PotenciaModular(const NumeroGrande& Base, const NumeroGrande& Exponente,
     }
 
     // Square and multiply from the lowest bit. The base is not reduced
-    // before its first squaring.
-    const NumeroGrande bits = ABinario(Exponente);
-    NumeroGrande cuadrado, r, producto;
+    // before its first squaring. The working records belong to this thread;
+    // nothing below shows a dialog (the modulus is not zero), so no other
+    // calculation can start on this thread and reuse them meanwhile.
+    thread_local NumeroGrande bits, cuadrado, r, producto;
+    if (!BitsDe(Exponente, bits)) {
+        Cero(Resultado);
+        return;
+    }
     CopiarNumero(cuadrado, Base);
     if (bits.Digitos[0] == 1) {
         CopiarNumero(r, Base);
@@ -116,7 +138,7 @@ void PotenciaModular(const NumeroGrande& Base, const NumeroGrande& Exponente,
             ReducirSinComprobar(producto, M, r);
         }
     }
-    Resultado = std::move(r);
+    std::swap(Resultado, r);
 }
 
 NumeroGrande PotenciaModular(const NumeroGrande& Base, const NumeroGrande& Exponente,
@@ -126,15 +148,23 @@ NumeroGrande PotenciaModular(const NumeroGrande& Base, const NumeroGrande& Expon
     return r;
 }
 
-NumeroGrande MaximoComunDivisor(const NumeroGrande& A, const NumeroGrande& B) {
-    NumeroGrande g, s;
+void MaximoComunDivisor(const NumeroGrande& A, const NumeroGrande& B, NumeroGrande& Resultado) {
+    // Euclid's pair (g, s) lives in Resultado and a record of this thread
+    // (nothing below shows a dialog: the divisor is never zero).
+    thread_local NumeroGrande s;
     const bool a_mayor = !EsMenor(A, B);
-    CopiarNumero(g, a_mayor ? A : B);
-    CopiarNumero(s, a_mayor ? B : A);
+    CopiarNumero(s, a_mayor ? B : A);  // before Resultado, which may be A or B
+    CopiarNumero(Resultado, a_mayor ? A : B);
+    NumeroGrande& g = Resultado;
     while (!EsCero(s)) {
         RestoDe(g, s, g);  // g mod s; then the pair moves on to (s, g mod s)
         std::swap(g, s);
     }
+}
+
+NumeroGrande MaximoComunDivisor(const NumeroGrande& A, const NumeroGrande& B) {
+    NumeroGrande g;
+    MaximoComunDivisor(A, B, g);
     return g;
 }
 

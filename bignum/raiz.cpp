@@ -54,12 +54,18 @@ NumeroGrande Concatenar(const NumeroGrande& A, const NumeroGrande& B) {
     return r;
 }
 
-NumeroGrande RaizEntera(const NumeroGrande& X) {
+void RaizEntera(const NumeroGrande& X, NumeroGrande& Resultado) {
+    // Working records of this thread, reused from call to call (nothing
+    // below shows a dialog: every division is by 2Q >= 2).
+    thread_local NumeroGrande raiz, q, a, e, t, x_digito, concatenado, f, resto_division;
+    thread_local const NumeroGrande dos = [] { NumeroGrande d; PonerPequeno(d, 2); return d; }();
+    thread_local const NumeroGrande uno = [] { NumeroGrande u; PonerPequeno(u, 1); return u; }();
+
     const int n = X.Longitud;
     const std::uint8_t* x = X.Digitos.data();
     const int cifras = (n + 1) / 2;
-    NumeroGrande raiz;
     Dimensionar(raiz, cifras);
+    raiz.Signo = '+';
 
     // The top group: one digit when n is odd, two when it is even.
     int posicion = n - 1;  // next digit of X to bring down
@@ -70,11 +76,8 @@ NumeroGrande RaizEntera(const NumeroGrande& X) {
     int escrita = cifras - 1;
     raiz.Digitos[escrita--] = static_cast<std::uint8_t>(r);
 
-    NumeroGrande q, a, e, t, x_digito, concatenado, f, resto_division, dos, uno;
     PonerPequeno(q, r);
     PonerPequeno(a, grupo - r * r);
-    PonerPequeno(dos, 2);
-    PonerPequeno(uno, 1);
     while (posicion >= 0) {
         const std::uint8_t u = x[posicion--];
         const std::uint8_t l = x[posicion--];
@@ -106,6 +109,13 @@ NumeroGrande RaizEntera(const NumeroGrande& X) {
         raiz.Digitos[escrita--] = digito;
         BajarDigito(q, digito);
     }
+    std::swap(Resultado, raiz);
+    QuitarCerosIzquierda(Resultado);
+}
+
+NumeroGrande RaizEntera(const NumeroGrande& X) {
+    NumeroGrande raiz;
+    RaizEntera(X, raiz);
     return raiz;
 }
 

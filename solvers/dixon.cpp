@@ -34,19 +34,19 @@ void FactorizarDixon(const NumeroGrande& n, NumeroGrande& factor1, NumeroGrande&
             solvers_interno::AvisarInterrupcion();
             return;
         }
-        d = MaximoComunDivisor(x, n);
+        MaximoComunDivisor(x, n, d);
         if (EsFactorPropio(d, n)) {
             EscribirFactores(n, d, factor1, factor2);
             return;
         }
         Multiplicar(x, x, cuadrado);
         Reducir(cuadrado, n, z);
-        w = RaizEntera(z);
+        RaizEntera(z, w);
         Multiplicar(w, w, cuadrado);
         if (SonIguales(cuadrado, z)) {  // x^2 = w^2 (mod n)
             Restar(x, w, t);
             Reducir(t, n, t);
-            d = MaximoComunDivisor(t, n);
+            MaximoComunDivisor(t, n, d);
             if (EsFactorPropio(d, n)) {
                 EscribirFactores(n, d, factor1, factor2);
                 return;

@@ -59,7 +59,7 @@ void FactorizarFracciones(const NumeroGrande& n, NumeroGrande& factor1, NumeroGr
         k_par = !k_par;
 
         // Now A_previo = A(k-1) for the Q(k) just computed.
-        s = RaizEntera(Q);
+        RaizEntera(Q, s);
         Multiplicar(s, s, auxiliar);
         if (!k_par || !SonIguales(auxiliar, Q)) continue;
 

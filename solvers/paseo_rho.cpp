@@ -26,7 +26,7 @@ bool PaseoRho(const NumeroGrande& n, int digitos_inicio_fijo, NumeroGrande& d) {
         avanzar(y);
         Restar(x, y, auxiliar);
         Reducir(auxiliar, n, t);
-        d = MaximoComunDivisor(t, n);
+        MaximoComunDivisor(t, n, d);
         if (EsFactorPropio(d, n)) return true;
         if (SonIguales(d, n)) Sumar(c, uno, c);
     }

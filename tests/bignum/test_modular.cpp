@@ -71,6 +71,17 @@ TEST_F(Modular, ABinarioDaAlMenosDosBits) {
     }
 }
 
+// 10^9900 needs 32888 bits, more than a record can count.
+TEST_F(Modular, UnExponenteDeMasDe32767BitsEsError13YCero) {
+    const NumeroGrande enorme = Num(prueba::ConCeros("1", 9900));
+    const NumeroGrande bits = ABinario(enorme);
+    EXPECT_EQ(Informes(), std::vector<int>{13});
+    EXPECT_TRUE(EsCero(bits));
+
+    EXPECT_EQ(Ver(PotenciaModular(Num("3"), enorme, Num("7"))), "0");
+    EXPECT_EQ(Informes(), std::vector<int>{13});
+}
+
 TEST_F(Modular, PotenciaModular) {
     const struct {
         const char *base, *exponente, *m, *potencia;
