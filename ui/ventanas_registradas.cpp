@@ -2,13 +2,33 @@
 // ("Op_Basicas", "Raiz", "Modulo", "Mcd", "Inverso", "Potencia",
 // "Primalidad", "Tabla", "Factorizacion", "EjemplosFac", "Logaritmo",
 // "EjemplosLog"); a key left out keeps its button and menu item disabled.
-//
-//   principal.RegistrarVentana(QStringLiteral("Op_Basicas"),
-//       [](ServiciosPrincipal& s) { return new OpBasicas(s); });
+// Every trigger makes a new window, so several of one kind can be open.
 #include "ui/ventanas_registradas.h"
 
+#include "ui/calculators/calculo_inverso.h"
+#include "ui/calculators/calculo_mcd.h"
+#include "ui/calculators/exponenciacion.h"
+#include "ui/calculators/modulo.h"
+#include "ui/calculators/op_basicas.h"
+#include "ui/calculators/primalidad.h"
+#include "ui/calculators/raiz_cuadrada.h"
 #include "ui/shell/principal.h"
 
-void RegistrarVentanas([[maybe_unused]] Principal& principal) {
-    // No tool window has been written yet.
+namespace {
+
+template <typename Ventana>
+void Registrar(Principal& principal, const char* clave) {
+    principal.RegistrarVentana(QString::fromLatin1(clave), [](ServiciosPrincipal& s) { return new Ventana(s); });
+}
+
+}  // namespace
+
+void RegistrarVentanas(Principal& principal) {
+    Registrar<OpBasicas>(principal, "Op_Basicas");
+    Registrar<Modulo>(principal, "Modulo");
+    Registrar<CalculoMCD>(principal, "Mcd");
+    Registrar<CalculoInverso>(principal, "Inverso");
+    Registrar<Exponenciacion>(principal, "Potencia");
+    Registrar<RaizCuadrada>(principal, "Raiz");
+    Registrar<Primalidad>(principal, "Primalidad");
 }

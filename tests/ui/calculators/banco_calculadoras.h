@@ -1,0 +1,105 @@
+// Test bench for the calculator windows: a recording user interface current
+// for the test (every dialog and pointer change is recorded, none is shown),
+// recording main-window services, a clock that moves 7 seconds between two
+// readings, and the windows made by name. Controls are reached by their
+// names and driven with real key and mouse events.
+//
+//   Banco banco;
+//   auto ventana = banco.Abrir("CalculoMCD");
+//   Escribir(Caja(*ventana, "Numero1"), "12");
+//   QTest::mouseClick(Boton(*ventana, "BtnCalcular"), Qt::LeftButton);
+#pragma once
+
+#include <memory>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "bignum/tiempo.h"
+#include "errors/interfaz_usuario.h"
+#include "soporte/interfaz_grabadora.h"
+#include "soporte/servicios_grabadores.h"
+#include "ui/calculators/calculo_inverso.h"
+#include "ui/calculators/calculo_mcd.h"
+#include "ui/calculators/exponenciacion.h"
+#include "ui/calculators/modulo.h"
+#include "ui/calculators/op_basicas.h"
+#include "ui/calculators/primalidad.h"
+#include "ui/calculators/raiz_cuadrada.h"
+
+// The seven windows by their names.
+inline const QStringList kCalculadoras{"OpBasicas",   "Modulo",       "Exponenciacion", "CalculoMCD",
+                                       "CalculoInverso", "RaizCuadrada", "Primalidad"};
+
+inline std::unique_ptr<QWidget> NuevaCalculadora(const QString& nombre, ServiciosPrincipal& s) {
+    if (nombre == u"OpBasicas") return std::make_unique<OpBasicas>(s);
+    if (nombre == u"Modulo") return std::make_unique<Modulo>(s);
+    if (nombre == u"Exponenciacion") return std::make_unique<Exponenciacion>(s);
+    if (nombre == u"CalculoMCD") return std::make_unique<CalculoMCD>(s);
+    if (nombre == u"CalculoInverso") return std::make_unique<CalculoInverso>(s);
+    if (nombre == u"RaizCuadrada") return std::make_unique<RaizCuadrada>(s);
+    if (nombre == u"Primalidad") return std::make_unique<Primalidad>(s);
+    qFatal("no calculator %s", qPrintable(nombre));
+}
+
+struct Banco {
+    errores::InterfazGrabadora ui;
+    errores::InterfazEnHilo activa{ui};
+    ServiciosGrabadores servicios;
+
+    // The clock reads 10:00:00, then 10:00:07, then 10:00:14...
+    Banco() {
+        FijarReloj([lecturas = 0]() mutable {
+            const int s = 7 * lecturas++;
+            return HoraDelDia{10, static_cast<std::uint8_t>(s / 60), static_cast<std::uint8_t>(s % 60)};
+        });
+    }
+    ~Banco() { FijarReloj({}); }
+    Banco(const Banco&) = delete;
+    Banco& operator=(const Banco&) = delete;
+
+    // A new window, shown and exposed, so the mouse can move over it.
+    std::unique_ptr<QWidget> Abrir(const QString& nombre) {
+        std::unique_ptr<QWidget> ventana = NuevaCalculadora(nombre, servicios);
+        ventana->move(0, 0);
+        ventana->show();
+        if (!QTest::qWaitForWindowExposed(ventana.get())) qFatal("%s not exposed", qPrintable(nombre));
+        return ventana;
+    }
+
+    // The hint written by a mouse move at `donde` of `control` (its centre by
+    // default), or "(nada)" when the move writes nothing.
+    QString PistaAl(QWidget* control, QPoint donde = {}) {
+        servicios.estados.clear();
+        // From outside the window first, so the move below is a real move.
+        QTest::mouseMove(control->window(), QPoint(-20, -20));
+        servicios.estados.clear();
+        QTest::mouseMove(control, donde.isNull() ? control->rect().center() : donde);
+        return servicios.estados.isEmpty() ? QStringLiteral("(nada)") : servicios.estados.last();
+    }
+};
+
+template <typename T>
+T* Hijo(const QWidget& ventana, const QString& nombre) {
+    T* hijo = ventana.findChild<T*>(nombre);
+    if (hijo == nullptr) qFatal("%s has no %s", qPrintable(ventana.objectName()), qPrintable(nombre));
+    return hijo;
+}
+inline QLineEdit* Caja(const QWidget& v, const QString& nombre) { return Hijo<QLineEdit>(v, nombre); }
+inline QLabel* Etiqueta(const QWidget& v, const QString& nombre) { return Hijo<QLabel>(v, nombre); }
+inline QPushButton* Boton(const QWidget& v, const QString& nombre) { return Hijo<QPushButton>(v, nombre); }
+
+// Types `texto` key by key into the box.
+inline void Escribir(QLineEdit* caja, const QString& texto) { QTest::keyClicks(caja, texto); }
+
+// Pastes `texto` into the box with Ctrl+V.
+inline void Pegar(QLineEdit* caja, const QString& texto) {
+    QApplication::clipboard()->setText(texto);
+    QTest::keySequence(caja, QKeySequence::Paste);
+}
+
+inline void Pulsar(QPushButton* boton) { QTest::mouseClick(boton, Qt::LeftButton); }

@@ -1,0 +1,5 @@
+#include "ui/calculators/contador_digitos.h"
+
+QString TextoDigitos(qsizetype cuenta, Blancos blancos) {
+    return QString::number(cuenta) + QString(static_cast<int>(blancos), u' ') + QStringLiteral("digitos");
+}
