@@ -71,6 +71,13 @@ struct Banco {
         return ventana;
     }
 
+    // Dialogs and pointer changes so far, in order: "reloj", "error 4"...
+    QStringList Registro() const {
+        QStringList registro;
+        for (const std::string& r : ui.registro) registro.append(QString::fromStdString(r));
+        return registro;
+    }
+
     // The hint written by a mouse move at `donde` of `control` (its centre by
     // default), or "(nada)" when the move writes nothing.
     QString PistaAl(QWidget* control, QPoint donde = {}) {
@@ -92,6 +99,13 @@ T* Hijo(const QWidget& ventana, const QString& nombre) {
 inline QLineEdit* Caja(const QWidget& v, const QString& nombre) { return Hijo<QLineEdit>(v, nombre); }
 inline QLabel* Etiqueta(const QWidget& v, const QString& nombre) { return Hijo<QLabel>(v, nombre); }
 inline QPushButton* Boton(const QWidget& v, const QString& nombre) { return Hijo<QPushButton>(v, nombre); }
+
+// What a box or a label shows.
+inline QString Texto(const QWidget& v, const QString& nombre) {
+    const QWidget* w = Hijo<QWidget>(v, nombre);
+    if (const auto* caja = qobject_cast<const QLineEdit*>(w)) return caja->text();
+    return Hijo<QLabel>(v, nombre)->text();
+}
 
 // Types `texto` key by key into the box.
 inline void Escribir(QLineEdit* caja, const QString& texto) { QTest::keyClicks(caja, texto); }
