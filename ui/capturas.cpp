@@ -1,14 +1,23 @@
 // Takes screenshots of the main windows as the X server draws them, for
 // scripts/capturas (run under Xvfb). Usage: tornavela_capturas <folder>
+//
+// Each calculator is shown after a real calculation on operands as large as
+// its boxes take, and the time that calculation took is printed.
+#include <random>
+
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QEventLoop>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPushButton>
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
 
+#include "bignum/numeros_grandes.h"
 #include "errors/catalogo.h"
 #include "ui/shell/acerca_de.h"
 #include "ui/shell/barra_estado.h"
@@ -40,6 +49,95 @@ bool Capturar(QWidget& ventana, const QDir& carpeta, const QString& nombre) {
     const bool guardada = imagen.save(ruta);
     qInfo("%s %s", guardada ? "guardada" : "NO guardada", qPrintable(ruta));
     return guardada;
+}
+
+// The screen area of a child window of the main window, frame included.
+bool CapturarHija(QMdiSubWindow& hija, const QDir& carpeta, const QString& nombre) {
+    Esperar();
+    const QPoint esquina = hija.mapToGlobal(QPoint(0, 0));
+    const QPixmap imagen = hija.screen()->grabWindow(0, esquina.x(), esquina.y(), hija.width(), hija.height());
+    const QString ruta = carpeta.filePath(nombre + QStringLiteral(".png"));
+    const bool guardada = imagen.save(ruta);
+    qInfo("%s %s", guardada ? "guardada" : "NO guardada", qPrintable(ruta));
+    return guardada;
+}
+
+// A number of exactly `cifras` digits, the same on every run.
+QString Cifras(int cifras, std::mt19937& azar) {
+    std::uniform_int_distribution<int> cifra(0, 9), primera(1, 9);
+    QString texto(1, QChar(u'0' + primera(azar)));
+    while (texto.size() < cifras) texto += QChar(u'0' + cifra(azar));
+    return texto;
+}
+
+QString Producto(const QString& a, const QString& b) {
+    NumeroGrande x, y;
+    CadenaANumero(a.toStdString(), x);
+    CadenaANumero(b.toStdString(), y);
+    return QString::fromStdString(NumeroACadena(Multiplicar(x, y)));
+}
+
+// A 300-digit prime.
+const char* const kPrimo300 =
+    "2094196246109996021558942583132282968089175710025267823478693937854191166653760172678482591090944711"
+    "0468652298200597792793525968407923400040582407989826124052906959339664190923338251992603873826797276"
+    "6447619724655052156821685481465952557675265463409927201676963436500626176037749437143295531176338611";
+
+// Every calculator after one calculation on the largest operands its boxes
+// take; prints how long each calculation took.
+bool CapturarCalculadoras(Principal& principal, const QDir& carpeta) {
+    std::mt19937 azar(2024);
+    const QString comun = Cifras(150, azar);
+    struct Caso {
+        const char* clave;
+        const char* captura;
+        std::vector<std::pair<const char*, QString>> cajas;
+        const char* boton;
+    };
+    const std::vector<Caso> casos{
+        {"Op_Basicas", "calc_op_basicas",
+         {{"Operando1", Cifras(300, azar)}, {"Operando2", Cifras(300, azar)}, {"Modulo", Cifras(300, azar)}},
+         "BtnProducto"},
+        {"Modulo", "calc_modulo", {{"Num1", Cifras(300, azar)}, {"Num2", Cifras(300, azar)}}, "BtnCalcular"},
+        {"Potencia", "calc_exponenciacion",
+         {{"Num1", Cifras(300, azar)}, {"Num2", Cifras(150, azar)}, {"Num3", Cifras(300, azar)}},
+         "BtnCalcular"},
+        {"Mcd", "calc_mcd",
+         {{"Numero1", Producto(comun, Cifras(150, azar))}, {"Numero2", Producto(comun, Cifras(150, azar))}},
+         "BtnCalcular"},
+        {"Inverso", "calc_inverso",
+         {{"Numero1", Cifras(300, azar)}, {"Numero2", QString::fromLatin1(kPrimo300)}}, "BtnCalcular"},
+        {"Raiz", "calc_raiz", {{"Numero", Cifras(300, azar)}}, "BtnCalcular"},
+        {"Primalidad", "calc_primalidad", {{"Numero", QString::fromLatin1(kPrimo300)}}, "BtnCalcular"},
+    };
+    bool todas = true;
+    for (const Caso& caso : casos) {
+        QMdiSubWindow* hija = principal.AbrirVentana(QString::fromLatin1(caso.clave));
+        QWidget* ventana = hija->widget();
+        hija->move(10, 10);
+        if (auto* modulo = ventana->findChild<QPushButton*>(QStringLiteral("BtnModulo"))) {
+            modulo->click();  // show the modulus box
+            ventana->findChild<QPushButton*>(QStringLiteral("BtnMas1"))->click();
+        }
+        for (const auto& [caja, numero] : caso.cajas) {
+            ventana->findChild<QLineEdit*>(QString::fromLatin1(caja))->setText(numero);
+        }
+        QElapsedTimer reloj;
+        reloj.start();
+        ventana->findChild<QPushButton*>(QString::fromLatin1(caso.boton))->click();
+        qInfo("%s: %lld ms", caso.clave, static_cast<long long>(reloj.elapsed()));
+        todas &= CapturarHija(*hija, carpeta, QString::fromLatin1(caso.captura));
+        hija->close();
+    }
+
+    // The invalid-character marker, with calculating disabled.
+    QMdiSubWindow* hija = principal.AbrirVentana(QStringLiteral("Mcd"));
+    hija->move(10, 10);
+    hija->widget()->findChild<QLineEdit*>(QStringLiteral("Numero1"))->setText(QStringLiteral("123"));
+    hija->widget()->findChild<QLineEdit*>(QStringLiteral("Numero2"))->setText(QStringLiteral("45x"));
+    todas &= CapturarHija(*hija, carpeta, QStringLiteral("calc_mcd_invalido"));
+    hija->close();
+    return todas;
 }
 
 }  // namespace
@@ -90,6 +188,11 @@ int main(int argc, char* argv[]) {
     VisorAyuda* visor = principal.Cuadro_Dialogo().Visor();
     visor->move(40, 40);
     todas &= Capturar(*visor, carpeta, QStringLiteral("ayuda_pollard_rho"));
+
+    visor->close();
+    principal.raise();
+    principal.activateWindow();
+    todas &= CapturarCalculadoras(principal, carpeta);
 
     return todas ? 0 : 1;
 }
