@@ -65,7 +65,7 @@ void ReservarSitio(QWidget* widget) {
 }  // namespace
 
 VentanaCalculadora::VentanaCalculadora(ServiciosPrincipal& servicios, const RasgosCalculadora& rasgos)
-    : servicios_(servicios), pistas_(new PistasEstado(servicios, this)), rasgos_(rasgos) {
+    : pistas_(new PistasEstado(servicios, this)), servicios_(servicios), rasgos_(rasgos) {
     static const bool registrados = (RegistrarIconosCalculadoras(), true);
     (void)registrados;
 

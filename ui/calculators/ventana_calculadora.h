@@ -134,12 +134,9 @@ protected:
     // counter and flag read as after any edit.
     static void Vaciar(QLineEdit* caja);
 
-    ServiciosPrincipal& servicios_;
     PistasEstado* pistas_;
     QLineEdit* salida_ = nullptr;
     QLabel* contador_salida_ = nullptr;
-    QPushButton* btn_calcular_ = nullptr;
-    QLabel* cuenta_;
 
 private:
     struct CajaValidada {
@@ -150,10 +147,13 @@ private:
     void CajaCambiada(CajaValidada& caja);
     bool HayCajaInvalida() const;
 
+    ServiciosPrincipal& servicios_;
     RasgosCalculadora rasgos_;
     std::deque<CajaValidada> cajas_;  // deque: handlers keep references
     QGridLayout* rejilla_;
     QHBoxLayout* pie_;
+    QPushButton* btn_calcular_ = nullptr;
+    QLabel* cuenta_;
     QLabel* flecha_err_;
     QLabel* etq_err_;
 };
