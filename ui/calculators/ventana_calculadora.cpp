@@ -33,6 +33,7 @@ namespace {
 constexpr int kLadoImagenBoton = 32;  // pixels of a button's picture
 constexpr int kLadoBoton = 46;        // pixels of a picture button, frame included
 constexpr int kLadoMarcador = 22;     // pixels of the FlechaErr arrow
+constexpr int kLadoReloj = 24;        // pixels of the clock beside Cuenta
 constexpr int kCifrasVisibles = 42;   // digits a number box shows without scrolling
 
 QPushButton* NuevoBotonImagen(const QString& nombre, const QIcon& imagen, const QString& consejo, QWidget* padre) {
@@ -108,7 +109,7 @@ VentanaCalculadora::VentanaCalculadora(ServiciosPrincipal& servicios, const Rasg
     pistas_->Poner(btn_cancelar, rasgos_.pista_cancelar);
     connect(btn_cancelar, &QPushButton::clicked, this, [this] { CerrarVentanaHija(this); });
 
-    QLabel* reloj = NuevaImagen(rasgos_.imagen_tiempo, QStringLiteral("hora"), 24, this);
+    QLabel* reloj = NuevaImagen(rasgos_.imagen_tiempo, QStringLiteral("hora"), kLadoReloj, this);
     reloj->setToolTip(QStringLiteral("Tiempo de ejecución"));
     cuenta_ = NuevaEtiqueta(QStringLiteral("Cuenta"), kCuentaInicial, this);
     // Wide enough for any elapsed time, so the foot does not jump.
