@@ -47,7 +47,14 @@ void InterfazQt::PonerPuntero(errores::Puntero forma) {
 }
 
 void InterfazQt::ProcesarEventos() {
-    if (EnHiloDeVentanas()) QCoreApplication::processEvents();
+    // Often enough for a stop button to answer at once, rarely enough that
+    // a solver's short steps are not spent in the event loop.
+    constexpr auto kIntervalo = std::chrono::milliseconds(5);
+    if (!EnHiloDeVentanas()) return;
+    const auto ahora = std::chrono::steady_clock::now();
+    if (ahora - eventos_ejecutados_ < kIntervalo) return;
+    eventos_ejecutados_ = ahora;
+    QCoreApplication::processEvents();
 }
 
 bool InterfazQt::DetenerSolicitado() { return detener_.load(); }

@@ -9,6 +9,11 @@
 //   installs its own interface for the length of a calculation (see
 //   interfaz_reenvio.h).
 //
+// Solvers let events run once per step, and a step can take as little as a
+// few microseconds, about what running the event loop costs even when nothing
+// is pending; so events run at most every few milliseconds, which keeps the
+// clock, the hints and the stop buttons just as live.
+//
 // Calls may come from a worker thread. Dialogs and pointer changes then hop
 // to the user-interface thread and the worker waits until they are done, so a
 // worker must never be waited for by the user-interface thread without
@@ -16,6 +21,7 @@
 #pragma once
 
 #include <atomic>
+#include <chrono>
 
 #include "errors/interfaz_usuario.h"
 
@@ -37,4 +43,6 @@ public:
 private:
     std::atomic<bool>& detener_;
     PresentadorDialogos& presentador_;
+    // When events last ran (user-interface thread only); see ProcesarEventos.
+    std::chrono::steady_clock::time_point eventos_ejecutados_{};
 };
