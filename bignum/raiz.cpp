@@ -11,17 +11,6 @@ using bignum_interno::Dimensionar;
 
 namespace {
 
-// X becomes the small value v (0..99), sign '+'.
-void PonerPequeno(NumeroGrande& X, int v) {
-    Cero(X);
-    if (v >= 10) {
-        Dimensionar(X, 2);
-        X.Digitos[1] = static_cast<std::uint8_t>(v / 10);
-        v %= 10;
-    }
-    X.Digitos[0] = static_cast<std::uint8_t>(v);
-}
-
 // X becomes 10 * X + d (X non-negative, normalised), in place.
 void BajarDigito(NumeroGrande& X, std::uint8_t d) {
     if (EsCero(X)) {
@@ -58,8 +47,9 @@ void RaizEntera(const NumeroGrande& X, NumeroGrande& Resultado) {
     // Working records of this thread, reused from call to call (nothing
     // below shows a dialog: every division is by 2Q >= 2).
     thread_local NumeroGrande raiz, q, a, e, t, x_digito, concatenado, f, resto_division;
-    thread_local const NumeroGrande dos = [] { NumeroGrande d; PonerPequeno(d, 2); return d; }();
-    thread_local const NumeroGrande uno = [] { NumeroGrande u; PonerPequeno(u, 1); return u; }();
+    thread_local NumeroGrande dos, uno;
+    EnteroANumero(2, dos);
+    EnteroANumero(1, uno);
 
     const int n = X.Longitud;
     const std::uint8_t* x = X.Digitos.data();
@@ -76,8 +66,8 @@ void RaizEntera(const NumeroGrande& X, NumeroGrande& Resultado) {
     int escrita = cifras - 1;
     raiz.Digitos[escrita--] = static_cast<std::uint8_t>(r);
 
-    PonerPequeno(q, r);
-    PonerPequeno(a, grupo - r * r);
+    EnteroANumero(static_cast<std::int16_t>(r), q);
+    EnteroANumero(static_cast<std::int16_t>(grupo - r * r), a);
     while (posicion >= 0) {
         const std::uint8_t u = x[posicion--];
         const std::uint8_t l = x[posicion--];
