@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include "errors/interfaz_usuario.h"
+#include "ui/comprobacion.h"
 #include "ui/shell/entrada.h"
 #include "ui/shell/interfaz_qt.h"
 #include "ui/shell/presentador_dialogos.h"
@@ -10,6 +11,8 @@
 #include "ui/ventanas_registradas.h"
 
 int main(int argc, char* argv[]) {
+    // `tornavela --comprobar`: check the files the program reads, open no window.
+    if (PideComprobacion(argc, argv)) return ComprobarFicheros(argc, argv);
     QApplication aplicacion(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tornavela de Cifrados"));
 
