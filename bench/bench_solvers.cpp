@@ -6,7 +6,7 @@
 #include <string>
 
 #include "bignum/numeros_grandes.h"
-#include "interfaz_con_plazo.h"
+#include "puerto_con_plazo.h"
 #include "solvers/solvers.h"
 
 namespace {
@@ -23,18 +23,40 @@ void BM_EsPrimo300Digitos(benchmark::State& estado) {
         "2094196246109996021558942583132282968089175710025267823478693937854191166653760172678482591090944711"
         "0468652298200597792793525968407923400040582407989826124052906959339664190923338251992603873826797276"
         "6447619724655052156821685481465952557675265463409927201676963436500626176037749437143295531176338611");
-    InterfazConPlazo ui;
-    errores::InterfazEnHilo activa(ui);
+    PuertoConPlazo ui;
+    puerto::EnHilo activa(ui);
     FijarSemillaAleatoria(1);
     for (auto _ : estado) benchmark::DoNotOptimize(EsPrimo(n));
 }
 BENCHMARK(BM_EsPrimo300Digitos)->Unit(benchmark::kMillisecond);
 
+// What one progress report costs a step of a worker run: the latest report
+// stored in the run's BuzonAvance. Compare with the time per step of
+// rho_28_digitos (1 / pasos_por_s).
+void BM_InformarAvance(benchmark::State& estado) {
+    puerto::BuzonAvance buzon;
+    puerto::Avance avance(puerto::Metodo::Rho, puerto::Fase::Paseo);
+    for (auto _ : estado) {
+        buzon.Guardar(avance);
+        ++avance.pasos;
+    }
+    benchmark::DoNotOptimize(buzon.Leer().informes);
+}
+BENCHMARK(BM_InformarAvance);
+
+// Steps per second of a method (every step is one progress report) and the
+// steps of one run, as counters.
+void ContarPasos(benchmark::State& estado, const PuertoConPlazo& ui) {
+    const double informes = static_cast<double>(ui.avances.Leer().informes);
+    estado.counters["pasos_por_s"] = benchmark::Counter(informes, benchmark::Counter::kIsRate);
+    estado.counters["pasos"] = benchmark::Counter(informes, benchmark::Counter::kAvgIterations);
+}
+
 void Factorizar(benchmark::State& estado, void (*metodo)(const NumeroGrande&, NumeroGrande&, NumeroGrande&),
                 const char* n) {
     const NumeroGrande numero = Num(n);
-    InterfazConPlazo ui;
-    errores::InterfazEnHilo activa(ui);
+    PuertoConPlazo ui;
+    puerto::EnHilo activa(ui);
     NumeroGrande f1;
     NumeroGrande f2;
     for (auto _ : estado) {
@@ -42,6 +64,7 @@ void Factorizar(benchmark::State& estado, void (*metodo)(const NumeroGrande&, Nu
         metodo(numero, f1, f2);
     }
     estado.SetLabel(NumeroACadena(f1) + " * " + NumeroACadena(f2));
+    ContarPasos(estado, ui);
 }
 BENCHMARK_CAPTURE(Factorizar, rho_28_digitos, FactorizarRho, "2829577232652317876553477559")
     ->Unit(benchmark::kSecond)->Iterations(1);
@@ -58,11 +81,12 @@ void Logaritmo(benchmark::State& estado,
     const NumeroGrande a = Num(alfa);
     const NumeroGrande b = Num(beta);
     const NumeroGrande g = Num(grupo);
-    InterfazConPlazo ui;
-    errores::InterfazEnHilo activa(ui);
+    PuertoConPlazo ui;
+    puerto::EnHilo activa(ui);
     NumeroGrande x;
     for (auto _ : estado) metodo(a, b, g, x);
     estado.SetLabel("x = " + NumeroACadena(x));
+    ContarPasos(estado, ui);
 }
 
 void GiganteEnano(const NumeroGrande& alfa, const NumeroGrande& beta, const NumeroGrande& grupo,

@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "bignum/numeros_grandes.h"
-#include "interfaz_con_plazo.h"
+#include "puerto_con_plazo.h"
 #include "solvers/solvers.h"
 
 namespace {
@@ -97,11 +97,11 @@ void Fila(const std::string& metodo, const std::string& ejemplo, const std::stri
 template <typename Ejecutar, typename Describir>
 void Caso(const char* metodo, const std::string& ejemplo, std::size_t digitos, std::chrono::seconds limite,
           Ejecutar ejecutar, Describir describir) {
-    InterfazConPlazo ui(limite);
-    errores::InterfazEnHilo activa(ui);
-    const auto inicio = InterfazConPlazo::Reloj::now();
+    PuertoConPlazo ui(limite);
+    puerto::EnHilo activa(ui);
+    const auto inicio = PuertoConPlazo::Reloj::now();
     ejecutar();
-    const std::chrono::duration<double> duracion = InterfazConPlazo::Reloj::now() - inicio;
+    const std::chrono::duration<double> duracion = PuertoConPlazo::Reloj::now() - inicio;
 
     char tiempo[32];
     if (ui.advertencias > 0) {

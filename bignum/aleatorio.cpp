@@ -24,6 +24,8 @@ std::mt19937_64& Generador() {
     return generador;
 }
 
+thread_local std::optional<std::uint64_t> semilla_fijada;
+
 // A pseudo-random fraction in [0, 1), drawn anew for each use.
 double Fraccion() { return static_cast<double>(Generador()() >> 11) * 0x1.0p-53; }
 
@@ -49,4 +51,9 @@ NumeroGrande AleatorioParaFactorizar(std::int16_t NumDigitos) {
     return Digitos(std::max(longitud, 1));
 }
 
-void FijarSemillaAleatoria(std::uint64_t semilla) { Generador().seed(semilla); }
+void FijarSemillaAleatoria(std::uint64_t semilla) {
+    Generador().seed(semilla);
+    semilla_fijada = semilla;
+}
+
+std::optional<std::uint64_t> SemillaFijada() { return semilla_fijada; }

@@ -8,6 +8,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "bignum/numero_grande.h"
 
@@ -22,3 +23,7 @@ NumeroGrande AleatorioParaFactorizar(std::int16_t NumDigitos);
 
 // Restarts the calling thread's generator from a fixed seed.
 void FijarSemillaAleatoria(std::uint64_t semilla);
+
+// The seed last fixed on the calling thread, if any, so that a worker
+// started from this thread can draw the same sequence.
+std::optional<std::uint64_t> SemillaFijada();

@@ -3,6 +3,7 @@
 
 #include "bignum/aritmetica.h"
 #include "bignum/interno.h"
+#include "bignum/comprobaciones.h"
 #include "errors/errores.h"
 
 using bignum_interno::Cero;

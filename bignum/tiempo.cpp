@@ -24,6 +24,8 @@ int Segundos(int h, int m, int s) { return 3600 * h + 60 * m + s; }
 
 void FijarReloj(std::function<HoraDelDia()> reloj) { RelojDeEsteHilo() = std::move(reloj); }
 
+std::function<HoraDelDia()> RelojFijado() { return RelojDeEsteHilo(); }
+
 void TomarHora(std::uint8_t& H, std::uint8_t& M, std::uint8_t& S) {
     const HoraDelDia ahora = Ahora();
     H = ahora.hora;

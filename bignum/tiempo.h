@@ -25,3 +25,7 @@ struct HoraDelDia {
 // Replaces the calling thread's clock; an empty function restores the
 // system clock.
 void FijarReloj(std::function<HoraDelDia()> reloj);
+
+// The clock FijarReloj set for the calling thread (empty for the system
+// clock), so that a worker started from this thread can be given the same.
+std::function<HoraDelDia()> RelojFijado();

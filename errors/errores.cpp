@@ -1,24 +1,20 @@
 #include "errors/errores.h"
 
-#include "bignum/numero_grande.h"
-#include "errors/interfaz_usuario.h"
-
-using errores::Interfaz;
-using errores::Puntero;
+#include "errors/puerto_interfaz.h"
 
 namespace {
 
-void Mostrar(int numero) { Interfaz().MostrarError(numero); }
+void Mostrar(int numero) { puerto::Actual().MostrarError(numero); }
 
-// Reports after setting the arrow, so the dialog is not shown under the
-// hourglass of the running calculation.
+}  // namespace
+
+// The arrow first, so the dialog is not shown under the busy pointer of the
+// running calculation.
 bool InformarConFlecha(void (*informar)()) {
-    Interfaz().PonerPuntero(Puntero::Flecha);
+    puerto::Actual().PonerPuntero(puerto::Puntero::Flecha);
     informar();
     return true;
 }
-
-}  // namespace
 
 void ErrorDigitoInvalido() { Mostrar(1); }
 void ErrorDivisionPorCero() { Mostrar(2); }
@@ -41,18 +37,6 @@ bool HayDigitoInvalido(std::string_view texto) {
         }
     }
     return false;
-}
-
-bool ComprobarDivisor(const NumeroGrande& divisor) {
-    return EsCero(divisor) && InformarConFlecha(ErrorDivisionPorCero);
-}
-
-bool ComprobarPrimosRelativos(const NumeroGrande& mcd) {
-    return !EsUno(mcd) && InformarConFlecha(ErrorPrimosRelativos);
-}
-
-bool ComprobarModulo(const NumeroGrande& modulo) {
-    return EsCero(modulo) && InformarConFlecha(ErrorModuloInvalido);
 }
 
 bool ComprobarMetodoFactorizacion(bool rho, bool dixon, bool fracciones) {

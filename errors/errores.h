@@ -6,12 +6,11 @@
 // the dialog does not appear under a busy pointer, reports its error and
 // returns true. Otherwise it shows nothing and returns false. The pointer is
 // not set back: the calculation that called the check restores its own.
-// None of them can fail.
+// None of them can fail. The three checks of a number (divisor, modulus,
+// gcd) belong to the arithmetic: bignum/comprobaciones.h.
 #pragma once
 
 #include <string_view>
-
-struct NumeroGrande;
 
 // Reporting procedures, one per catalogue entry.
 void ErrorDigitoInvalido();       // 1
@@ -27,15 +26,13 @@ void ErrorFaltanDatos();          // 10
 void ErrorNoExisteLogaritmo();    // 11
 void ErrorPilaInsuficiente();     // 13
 
+// Sets the arrow pointer, then reports error `numero`; returns true. For the
+// checks here and those of the arithmetic.
+bool InformarConFlecha(void (*informar)());
+
 // Error 1 at the first character that is not 0..9; the rest is not looked
 // at. An empty text is valid. No pointer change.
 bool HayDigitoInvalido(std::string_view texto);
-// Error 2 when the divisor is zero, whatever its sign. Arrow first.
-bool ComprobarDivisor(const NumeroGrande& divisor);
-// Error 3 when the greatest common divisor is not one (magnitude). Arrow first.
-bool ComprobarPrimosRelativos(const NumeroGrande& mcd);
-// Error 4 when the modulus is zero. Arrow first.
-bool ComprobarModulo(const NumeroGrande& modulo);
 // Error 6 when none of the three factorization methods is chosen. Arrow first.
 bool ComprobarMetodoFactorizacion(bool rho, bool dixon, bool fracciones);
 // Error 7 when the number box is empty. Arrow first.

@@ -19,12 +19,15 @@ void LogaritmoBusqueda(const NumeroGrande& alfa, const NumeroGrande& beta, const
 
     NumeroGrande x = solvers_interno::Numero(0);
     NumeroGrande potencia = solvers_interno::Numero(0);
+    puerto::Avance avance(puerto::Metodo::Busqueda, puerto::Fase::Exponentes);
     while (!SonIguales(potencia, beta)) {
         if (solvers_interno::DetencionPedida()) {
             PonerACero(resultado);
             solvers_interno::AvisarInterrupcion();
             return;
         }
+        solvers_interno::InformarAvance(avance);
+        ++avance.pasos;
         PotenciaModular(alfa, x, grupo, potencia);
         CopiarNumero(resultado, x);
         Sumar(x, uno, x);

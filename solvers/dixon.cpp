@@ -29,11 +29,14 @@ void FactorizarDixon(const NumeroGrande& n, NumeroGrande& factor1, NumeroGrande&
     NumeroGrande w;
     NumeroGrande t;
     NumeroGrande d;
+    puerto::Avance avance(puerto::Metodo::Dixon, puerto::Fase::Paseo);
     while (EsMayor(n, x)) {
         if (solvers_interno::DetencionPedida()) {
             solvers_interno::AvisarInterrupcion();
             return;
         }
+        solvers_interno::InformarAvance(avance);
+        ++avance.pasos;
         MaximoComunDivisor(x, n, d);
         if (EsFactorPropio(d, n)) {
             EscribirFactores(n, d, factor1, factor2);

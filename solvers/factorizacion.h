@@ -11,7 +11,10 @@
 // Once per outer step (per Euclid step too, in continued fractions) a method
 // lets events run and reads the stop flag; when it is set, both factors are
 // 0, the pointer becomes the arrow, the warning is shown once and the method
-// returns.
+// returns. Each step is also reported as progress: rho's steps and changes of
+// its map (Rho, Paseo), Dixon's values of x (Dixon, Paseo), the expansion
+// steps of continued fractions (Fracciones, Expansion) and the steps of each
+// of its gcds (Fracciones, Euclides).
 #pragma once
 
 #include "bignum/numero_grande.h"

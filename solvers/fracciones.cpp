@@ -35,11 +35,14 @@ void FactorizarFracciones(const NumeroGrande& n, NumeroGrande& factor1, NumeroGr
     NumeroGrande G;
     NumeroGrande H;
     NumeroGrande W;
+    puerto::Avance expansion(puerto::Metodo::Fracciones, puerto::Fase::Expansion);
     for (;;) {
         if (DetencionPedida()) {
             AvisarInterrupcion();
             return;
         }
+        solvers_interno::InformarAvance(expansion);
+        ++expansion.pasos;
         Multiplicar(a, Q, auxiliar);  // P = a * Q - P
         Restar(auxiliar, P, P);
         Multiplicar(P, P, auxiliar);  // Q = (n - P^2) div Q
@@ -73,11 +76,14 @@ void FactorizarFracciones(const NumeroGrande& n, NumeroGrande& factor1, NumeroGr
             return;
         }
         CopiarNumero(G, n);  // G = gcd(n, H) by Euclid's remainders
+        puerto::Avance euclides(puerto::Metodo::Fracciones, puerto::Fase::Euclides);
         do {
             if (DetencionPedida()) {
                 AvisarInterrupcion();
                 return;
             }
+            solvers_interno::InformarAvance(euclides);
+            ++euclides.pasos;
             Reducir(G, H, W);
             std::swap(G, H);
             std::swap(H, W);

@@ -12,15 +12,21 @@ using solvers_interno::Numero;
 
 namespace {
 
-// Entries (j, alfa^j mod grupo) for j = 0..entradas-1, each power afresh.
-// False, with the table released, when the memory is not there.
+thread_local std::int32_t limite_tabla = kMaxEntradasTabla;
+
+// Entries (j, alfa^j mod grupo) for j = 0..entradas-1, each power afresh,
+// reported as baby steps of `entradas`. False, with the table released, when
+// the memory is not there.
 bool ConstruirTabla(const NumeroGrande& alfa, const NumeroGrande& grupo, std::int32_t entradas,
                     std::vector<ParNumeros>& tabla) {
     try {
         tabla.resize(static_cast<std::size_t>(entradas));
         const NumeroGrande uno = Numero(1);
         NumeroGrande j = Numero(0);
+        puerto::Avance avance(puerto::Metodo::GiganteEnano, puerto::Fase::PasosEnanos, static_cast<std::uint64_t>(entradas));
         for (ParNumeros& entrada : tabla) {
+            solvers_interno::InformarAvance(avance);
+            ++avance.pasos;
             CopiarNumero(entrada.Primero, j);
             PotenciaModular(alfa, j, grupo, entrada.Segundo);
             Sumar(j, uno, j);
@@ -47,6 +53,10 @@ const ParNumeros* Buscar(const std::vector<ParNumeros>& tabla, const NumeroGrand
 }
 
 }  // namespace
+
+std::int32_t LimiteTablaGiganteEnano() { return limite_tabla; }
+
+void FijarLimiteTablaGiganteEnano(std::int32_t entradas) { limite_tabla = entradas; }
 
 void LogaritmoGiganteEnano(const NumeroGrande& alfa, const NumeroGrande& beta, const NumeroGrande& grupo,
                            NumeroGrande& resultado, bool& interrumpido, bool* existe) {
@@ -85,7 +95,7 @@ void LogaritmoGiganteEnano(const NumeroGrande& alfa, const NumeroGrande& beta, c
 
     const NumeroGrande m = Sumar(RaizEntera(Restar(grupo, uno)), uno);
     std::int32_t entradas = 0;
-    if (!NumeroALargo(m, entradas) || entradas > kMaxEntradasTabla) {
+    if (!NumeroALargo(m, entradas) || entradas > limite_tabla) {
         sin_espacio();
         return;
     }
@@ -102,20 +112,19 @@ void LogaritmoGiganteEnano(const NumeroGrande& alfa, const NumeroGrande& beta, c
     }
     OrdenarTabla(tabla);
 
+    // Without an inverse of alfa, InversoModular reports error 3 and gives 0;
+    // the giant steps still run with it and end as any search does.
     const NumeroGrande inverso = InversoModular(alfa, grupo);
-    if (EsCero(inverso)) {
-        // The giant steps need alfa^(-1). InversoModular has reported error 3,
-        // which says why; Pohlig–Hellman still learns that this failed.
-        if (existe != nullptr) *existe = false;
-        return;
-    }
     const NumeroGrande paso = PotenciaModular(inverso, m, grupo);  // alfa^(-m)
 
     NumeroGrande h = Numero(0);
     NumeroGrande potencia;
     NumeroGrande gamma;
+    puerto::Avance avance(puerto::Metodo::GiganteEnano, puerto::Fase::PasosGigantes, static_cast<std::uint64_t>(entradas));
     while (EsMenor(h, m)) {
         if (detenido()) return;
+        solvers_interno::InformarAvance(avance);
+        ++avance.pasos;
         PotenciaModular(paso, h, grupo, potencia);  // gamma = beta * alfa^(-m*h)
         Multiplicar(beta, potencia, gamma);
         Reducir(gamma, grupo, gamma);

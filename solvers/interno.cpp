@@ -2,7 +2,6 @@
 
 #include "bignum/aritmetica.h"
 #include "errors/errores.h"
-#include "errors/interfaz_usuario.h"
 
 namespace solvers_interno {
 
@@ -13,14 +12,14 @@ NumeroGrande Numero(std::int16_t valor) {
 }
 
 bool DetencionPedida() {
-    errores::InterfazUsuario& ui = errores::Interfaz();
+    puerto::PuertoInterfaz& ui = puerto::Actual();
     ui.ProcesarEventos();
     return ui.DetenerSolicitado();
 }
 
 void AvisarInterrupcion() {
-    errores::InterfazUsuario& ui = errores::Interfaz();
-    ui.PonerPuntero(errores::Puntero::Flecha);
+    puerto::PuertoInterfaz& ui = puerto::Actual();
+    ui.PonerPuntero(puerto::Puntero::Flecha);
     ui.MostrarAdvertencia();
 }
 
@@ -36,10 +35,7 @@ void EscribirFactores(const NumeroGrande& n, const NumeroGrande& d, NumeroGrande
 }
 
 bool GrupoNoValido(const NumeroGrande& grupo) {
-    if (!EsCero(grupo) && !EsUno(grupo)) return false;
-    errores::Interfaz().PonerPuntero(errores::Puntero::Flecha);
-    ErrorModuloInvalido();
-    return true;
+    return EsCero(grupo) && InformarConFlecha(ErrorModuloInvalido);
 }
 
 }  // namespace solvers_interno

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "bignum/numero_grande.h"
+#include "errors/puerto_interfaz.h"
 
 namespace solvers_interno {
 
@@ -21,6 +22,11 @@ bool DetencionPedida();
 // zero: arrow pointer, then the "PROCESO INTERRUMPIDO" warning, once.
 void AvisarInterrupcion();
 
+// ---- Progress --------------------------------------------------------------
+
+// Tells the user interface how far a method has got; called at every step.
+inline void InformarAvance(const puerto::Avance& avance) { puerto::Actual().InformarAvance(avance); }
+
 // ---- Factorization ---------------------------------------------------------
 
 // 1 < d < n, on magnitudes.
@@ -32,9 +38,10 @@ void EscribirFactores(const NumeroGrande& n, const NumeroGrande& d, NumeroGrande
 
 // ---- Discrete logarithm ----------------------------------------------------
 
-// A group modulus below 2 leaves no group to search (modulo 0 nothing is
-// defined, modulo 1 every power is 0): arrow pointer, error 4 ("El modulo
-// introducido no es válido"), true. False, showing nothing, otherwise.
+// Modulo 0 nothing is defined, so there is no group to search: arrow
+// pointer, error 4 ("El modulo introducido no es válido"), true. False,
+// showing nothing, for any other grupo (1 included: every method then gives
+// what its steps give).
 bool GrupoNoValido(const NumeroGrande& grupo);
 
 }  // namespace solvers_interno

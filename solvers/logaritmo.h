@@ -3,13 +3,14 @@
 //
 // Inputs are non-negative (their signs are not looked at; values are compared
 // by magnitude); the result must be a record other than the inputs. It is
-// zero on entry and on every way out that gives no logarithm. A grupo below
-// 2 is refused at once: arrow pointer, error 4 ("El modulo introducido no es
-// válido"), result 0.
+// zero on entry and on every way out that gives no logarithm. grupo = 0 is
+// refused at once: arrow pointer, error 4 ("El modulo introducido no es
+// válido"), result 0. grupo = 1 is worked like any other (2^x = 1 mod 1
+// gives 0 in both methods).
 //
-// Once per outer step a method lets events run and reads the stop flag; when
-// it is set, the result is 0, the pointer becomes the arrow, the warning is
-// shown once and the method returns.
+// Once per outer step a method lets events run, reads the stop flag and
+// reports its progress; when the flag is set, the result is 0, the pointer
+// becomes the arrow, the warning is shown once and the method returns.
 #pragma once
 
 #include <cstddef>
@@ -30,26 +31,28 @@ struct ParNumeros {
 // 0, beta = 0 is answered 0 at once. alfa = 1: result 1 when beta = 1,
 // otherwise error 11 ("No existe este logaritmo"). There is no bound: when
 // no power equals beta (beta not a power of alfa, or beta >= grupo) only a
-// stop ends it.
+// stop ends it. Progress: the exponents tried (Busqueda, Exponentes).
 void LogaritmoBusqueda(const NumeroGrande& alfa, const NumeroGrande& beta, const NumeroGrande& grupo,
                        NumeroGrande& resultado);
 
 // Baby-step giant-step with m = floor(sqrt(grupo - 1)) + 1:
 //   1. alfa = 1: result 1 when beta = 1, otherwise "no logarithm".
-//   2. A table of m > kMaxEntradasTabla entries (or one that cannot be
-//      allocated): *interrumpido, error 13 ("Los números son demasiado
+//   2. A table of m > LimiteTablaGiganteEnano() entries (or one that cannot
+//      be allocated): *interrumpido, error 13 ("Los números son demasiado
 //      grandes y no hay suficiente espacio de pila").
 //   3. Baby steps: entry j = (j, alfa^j mod grupo) for j = 0..m-1, each power
-//      afresh. No stop check while the table is built; one right after.
+//      afresh, reported as PasosEnanos of m. No stop check while the table
+//      is built; one right after.
 //   4. beta equal to an entry: result = the first such j.
 //   5. The table is sorted (OrdenarTabla); it is still searched linearly.
 //   6. alfa without an inverse modulo grupo: InversoModular reports error 3
-//      and there are no giant steps; *existe = false when given, no other
-//      dialog.
-//   7. Giant steps h = 0..m-1, each after a stop check: gamma = beta *
-//      alfa^(-m*h) mod grupo (the power afresh); at the first entry j equal
-//      to gamma, result = m*h + j, kept when alfa^result mod grupo = beta,
-//      "no logarithm" otherwise (beta >= grupo, for instance).
+//      and gives 0, and the giant steps go on with that 0 (so they end in
+//      "no logarithm", or in a hit that fails the check of 7).
+//   7. Giant steps h = 0..m-1, each after a stop check and reported as
+//      PasosGigantes of m: gamma = beta * alfa^(-m*h) mod grupo (the power
+//      afresh); at the first entry j equal to gamma, result = m*h + j, kept
+//      when alfa^result mod grupo = beta, "no logarithm" otherwise (beta >=
+//      grupo, for instance).
 //   8. No giant step meets the table: "no logarithm".
 // "No logarithm" is error 11 ("No existe este logaritmo") when existe is left
 // out (the window), *existe = false and no dialog when it is given
@@ -63,6 +66,12 @@ void LogaritmoGiganteEnano(const NumeroGrande& alfa, const NumeroGrande& beta, c
 // digit storage (some 130 bytes), so the table stays near 35 MiB, and its
 // construction, which cannot be stopped, takes a few seconds.
 inline constexpr std::int32_t kMaxEntradasTabla = 1 << 18;
+
+// The bound in force on the calling thread: kMaxEntradasTabla unless a test
+// has set another with FijarLimiteTablaGiganteEnano (to reach the bound with
+// small numbers).
+std::int32_t LimiteTablaGiganteEnano();
+void FijarLimiteTablaGiganteEnano(std::int32_t entradas);
 
 // Largest table OrdenarTabla sorts: positions are counted in 16 bits.
 inline constexpr std::size_t kMaxEntradasOrdenables = 32767;

@@ -20,7 +20,10 @@ bool PaseoRho(const NumeroGrande& n, int digitos_inicio_fijo, NumeroGrande& d) {
         Reducir(auxiliar, n, v);
     };
 
+    puerto::Avance avance(puerto::Metodo::Rho, puerto::Fase::Paseo);
     while (!DetencionPedida()) {
+        InformarAvance(avance);
+        ++avance.pasos;
         avanzar(x);
         avanzar(y);
         avanzar(y);
@@ -28,7 +31,10 @@ bool PaseoRho(const NumeroGrande& n, int digitos_inicio_fijo, NumeroGrande& d) {
         Reducir(auxiliar, n, t);
         MaximoComunDivisor(t, n, d);
         if (EsFactorPropio(d, n)) return true;
-        if (SonIguales(d, n)) Sumar(c, uno, c);
+        if (SonIguales(d, n)) {
+            Sumar(c, uno, c);
+            ++avance.cambios;
+        }
     }
     return false;
 }

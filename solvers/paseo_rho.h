@@ -14,7 +14,8 @@ namespace solvers_interno {
 //           d = gcd((x - y) mod n, n);
 //   d = n   (the walks met, or t = 0) c grows by 1 and the walk goes on
 //           from the current x and y, without a restart.
-// Before every step it lets events run and reads the stop flag. Returns
+// Before every step it lets events run, reads the stop flag and reports the
+// steps taken and the changes of c (method Rho, phase Paseo). Returns
 // true with the divisor in d, false when the flag was found set. For a prime
 // n or n = 1 only the flag ends it.
 bool PaseoRho(const NumeroGrande& n, int digitos_inicio_fijo, NumeroGrande& d);

@@ -1,6 +1,7 @@
 #include "solvers/pohlig_hellman.h"
 
 #include <cstdint>
+#include <string>
 #include <utility>
 
 #include "bignum/aritmetica.h"
@@ -29,8 +30,14 @@ enum class Fin { Hecho, Terminado };
 // x(k-1) q^(k-1)))^(N / q^(k+1)). Writes (x mod q^e, q^e) into congruencia.
 // Terminado when the run ends here: stopped (warning), refused by the
 // baby-step table (its error), or a digit missing (error 5); the caller then
-// leaves result 0.
-Fin LogaritmoModuloPotencia(const Problema& g, const NumeroGrande& q, std::int16_t e, ParNumeros& congruencia) {
+// leaves result 0. Each digit is reported in `avance` (phase Digitos), whose
+// count of digits found goes on from factor to factor.
+Fin LogaritmoModuloPotencia(const Problema& g, const NumeroGrande& q, std::int16_t e, ParNumeros& congruencia,
+                            puerto::Avance& avance) {
+    const std::string texto_q = NumeroACadena(q);
+    avance.factor = texto_q;
+    avance.exponente = e;
+
     NumeroGrande cociente;
     NumeroGrande resto;
     Dividir(g.orden, q, cociente, resto);
@@ -45,6 +52,8 @@ Fin LogaritmoModuloPotencia(const Problema& g, const NumeroGrande& q, std::int16
             AvisarInterrupcion();
             return Fin::Terminado;
         }
+        avance.digito = k;
+        solvers_interno::InformarAvance(avance);
         if (k > 0) {  // c = c * alfa^(x(k-1) q^(k-1)) mod grupo
             Multiplicar(digitos[k - 1], PotenciaModular(q, Numero(static_cast<std::int16_t>(k - 1)), g.modulo), auxiliar);
             Multiplicar(c, PotenciaModular(g.alfa, auxiliar, g.modulo), auxiliar);
@@ -61,7 +70,9 @@ Fin LogaritmoModuloPotencia(const Problema& g, const NumeroGrande& q, std::int16
         LogaritmoGiganteEnano(gamma, objetivo, g.modulo, digitos[k], interrumpido, &existe);
         if (interrumpido) return Fin::Terminado;
         if (ComprobarMetodoValido(existe)) return Fin::Terminado;
+        ++avance.pasos;
     }
+    avance.factor = {};
 
     // x mod q^e = x(0) + x(1) q + ... + x(e-1) q^(e-1)
     congruencia.Primero = digitos[0];
@@ -85,7 +96,9 @@ bool FactorizarOrden(const NumeroGrande& N, std::vector<ParNumeros>& factores, b
     NumeroGrande cociente;
     NumeroGrande residuo;
     NumeroGrande factor;
+    puerto::Avance avance(puerto::Metodo::PohligHellman, puerto::Fase::FactorizarOrden);
     while (!EsUno(resto)) {
+        solvers_interno::InformarAvance(avance);
         bool detenido = DetencionPedida();
         if (!detenido) BuscarFactor(resto, factor, &detenido);
         if (detenido) {
@@ -108,6 +121,7 @@ bool FactorizarOrden(const NumeroGrande& N, std::vector<ParNumeros>& factores, b
             std::swap(resto, cociente);
             Sumar(entrada.Segundo, uno, entrada.Segundo);
         }
+        ++avance.pasos;
     }
     return true;
 }
@@ -157,14 +171,21 @@ void LogaritmoPohligHellman(const NumeroGrande& alfa, const NumeroGrande& beta, 
 
     const Problema g{alfa, beta, grupo, N};
     std::vector<ParNumeros> congruencias(factores.size());
+    std::vector<std::int16_t> exponentes(factores.size());
+    puerto::Avance avance(puerto::Metodo::PohligHellman, puerto::Fase::Digitos);
+    for (std::size_t i = 0; i < factores.size(); ++i) {
+        NumeroAEntero(factores[i].Segundo, exponentes[i]);
+        avance.total += static_cast<std::uint64_t>(exponentes[i]);
+    }
     for (std::size_t i = 0; i < factores.size(); ++i) {
         if (DetencionPedida()) {
             AvisarInterrupcion();
             return;
         }
-        std::int16_t e = 0;
-        NumeroAEntero(factores[i].Segundo, e);
-        if (LogaritmoModuloPotencia(g, factores[i].Primero, e, congruencias[i]) == Fin::Terminado) return;
+        if (LogaritmoModuloPotencia(g, factores[i].Primero, exponentes[i], congruencias[i], avance) ==
+            Fin::Terminado) {
+            return;
+        }
     }
 
     RestoChino(congruencias, resultado);

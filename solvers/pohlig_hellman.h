@@ -12,7 +12,8 @@
 
 // Factors N into entries (q, e), q^e dividing N exactly, in the order
 // BuscarFactor finds them (table primes increasing, then what remains; a
-// divisor from Pollard rho is not always prime). Before each factor it lets
+// divisor from Pollard rho is not always prime). Before each factor it
+// reports the factors found so far (PohligHellman, FactorizarOrden), lets
 // events run and reads the stop flag; on a stop, and on a stop inside
 // BuscarFactor's rho walk, it sets interrumpido, sets the arrow pointer and
 // shows the warning once. Returns true with the complete list (empty for
@@ -30,7 +31,8 @@ void RestoChino(const std::vector<ParNumeros>& congruencias, NumeroGrande& resul
 // result = x with alfa^x mod grupo = beta, 0 <= x < grupo - 1. The result
 // must be a record other than the inputs; it is 0 on every way out but
 // success.
-//   - grupo below 2: error 4, as every logarithm method; grupo = 2 (the
+//   - grupo = 0: error 4, as every logarithm method; grupo = 1: the order 0
+//     has no factorization, so result 0 and nothing shown; grupo = 2 (the
 //     order 1 has no factors): error 5 ("No es posible calcular el
 //     logaritmo con este método").
 //   - The factoring of N stopped, or the prime table missing (error 8).
@@ -41,5 +43,8 @@ void RestoChino(const std::vector<ParNumeros>& congruencias, NumeroGrande& resul
 //   - The joined result failing alfa^x mod grupo = beta (grupo not prime,
 //     alfa not a generator of a large enough subgroup...): error 5.
 // Each sub-logarithm builds the full baby-step table of grupo, whatever q.
+// Before each digit it reports the digits found so far of all there are
+// (PohligHellman, Digitos), with q, e and the digit being found; the
+// sub-logarithms report their own baby and giant steps.
 void LogaritmoPohligHellman(const NumeroGrande& alfa, const NumeroGrande& beta, const NumeroGrande& grupo,
                             NumeroGrande& resultado);

@@ -7,23 +7,24 @@
 
 #include "bignum/aleatorio.h"
 #include "bignum/aritmetica.h"
-#include "errors/interfaz_usuario.h"
+#include "errors/puerto_interfaz.h"
 
 namespace {
 
-// Progress of one pass, added to the window's bar when the test is shown.
+// Progress of one pass: added to the bar's value, which is written to the
+// window's bar, when the test is shown (progreso not null).
 class Avance {
 public:
-    Avance(bool visible, std::int16_t Modo) : visible_(visible), paso_(Modo == kBasePorRonda ? 4.0 : 7.0) {}
+    Avance(double* progreso, std::int16_t Modo) : progreso_(progreso), paso_(Modo == kBasePorRonda ? 4.0 : 7.0) {}
 
     void Pasos(int cuantos) const {
-        if (!visible_) return;
-        errores::InterfazUsuario& ui = errores::Interfaz();
-        ui.PonerProgreso(ui.LeerProgreso() + cuantos * paso_);
+        if (progreso_ == nullptr) return;
+        *progreso_ += cuantos * paso_;
+        puerto::Actual().PonerProgreso(*progreso_);
     }
 
 private:
-    bool visible_;
+    double* progreso_;
     double paso_;
 };
 
@@ -44,10 +45,10 @@ NumeroGrande BaseFija(std::uint8_t Ronda) {
     return base;
 }
 
-bool Pasada(const NumeroGrande& n, std::int16_t Modo, const std::uint8_t* Ronda, bool visible) {
+bool Pasada(const NumeroGrande& n, std::int16_t Modo, const std::uint8_t* Ronda, double* progreso) {
     if (const std::optional<bool> decision = DecisionInmediata(n)) return *decision;
 
-    const Avance avance(visible, Modo);
+    const Avance avance(progreso, Modo);
     avance.Pasos(1);
 
     NumeroGrande uno;
@@ -81,23 +82,27 @@ bool Pasada(const NumeroGrande& n, std::int16_t Modo, const std::uint8_t* Ronda,
     return false;
 }
 
-bool Prueba(const NumeroGrande& n, bool visible) {
+// The passes of EsPrimo; with progreso null, the bar is not touched.
+bool Prueba(const NumeroGrande& n, double* progreso) {
     bool primo = true;
     if (n.Longitud > 11) {
-        for (int k = 1; k <= 3 && primo; ++k) primo = Pasada(n, kBaseAleatoria, nullptr, visible);
+        for (int k = 1; k <= 3 && primo; ++k) primo = Pasada(n, kBaseAleatoria, nullptr, progreso);
     } else {
-        for (std::uint8_t k = 1; k <= 5 && primo; ++k) primo = Pasada(n, kBasePorRonda, &k, visible);
+        for (std::uint8_t k = 1; k <= 5 && primo; ++k) primo = Pasada(n, kBasePorRonda, &k, progreso);
     }
-    if (!primo && visible) errores::Interfaz().PonerProgreso(100.0);
+    if (!primo && progreso != nullptr) puerto::Actual().PonerProgreso(100.0);
     return primo;
 }
 
 }  // namespace
 
-bool EsPrimo(const NumeroGrande& n) { return Prueba(n, true); }
+bool EsPrimo(const NumeroGrande& n) {
+    double progreso = 0.0;
+    return Prueba(n, &progreso);
+}
 
-bool EsPrimoSinProgreso(const NumeroGrande& n) { return Prueba(n, false); }
+bool EsPrimoSinProgreso(const NumeroGrande& n) { return Prueba(n, nullptr); }
 
-bool RondaPrimalidad(const NumeroGrande& n, std::int16_t Modo, const std::uint8_t* Ronda) {
-    return Pasada(n, Modo, Ronda, true);
+bool RondaPrimalidad(const NumeroGrande& n, std::int16_t Modo, const std::uint8_t* Ronda, double& Progreso) {
+    return Pasada(n, Modo, Ronda, &Progreso);
 }

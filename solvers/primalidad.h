@@ -2,10 +2,10 @@
 //
 // Numbers of up to 11 digits are tested with the fixed bases 2, 3, 5, 7 and
 // 11 (exact for every number of that size), longer ones with three random
-// bases of a few digits. While it runs, the test advances the primality
-// window's progress bar through errores::Interfaz() (LeerProgreso and
-// PonerProgreso, values 0 to 100). It never lets events run, never reads the
-// stop flag and reports nothing.
+// bases of a few digits. While it runs, the test keeps the value of the
+// primality window's progress bar (0 to 100, from 0 at each EsPrimo) and
+// writes every new value through puerto::Actual().PonerProgreso. It never
+// lets events run, never reads the stop flag and reports nothing.
 #pragma once
 
 #include <cstdint>
@@ -28,12 +28,13 @@ bool EsPrimo(const NumeroGrande& n);
 // One pass: true when n is a strong probable prime to the pass's base, false
 // when that base proves it composite. The base is 2, 3, 5, 7 or 11 for
 // *Ronda = 1..5 (EsPrimo gives Ronda with Modo kBasePorRonda), or a random
-// number of AleatorioParaPrueba when Ronda is left out. The progress bar
-// moves by a step of 4 for Modo kBasePorRonda, 7 for any other Modo: 3 steps
-// when the pass proves n composite or reaches n - 1 by squaring, 4 when a^d
-// is 1 or n - 1 at once. Small and even numbers are decided first without
-// moving the bar: even numbers but 2, 1 and 9 fail; 2, 3, 5, 7 and 11 pass.
-bool RondaPrimalidad(const NumeroGrande& n, std::int16_t Modo, const std::uint8_t* Ronda = nullptr);
+// number of AleatorioParaPrueba when Ronda is null. Progreso, the bar's
+// value, moves by a step of 4 for Modo kBasePorRonda, 7 for any other Modo:
+// 3 steps when the pass proves n composite or reaches n - 1 by squaring, 4
+// when a^d is 1 or n - 1 at once; each new value is also written to the bar.
+// Small and even numbers are decided first without moving the bar: even
+// numbers but 2, 1 and 9 fail; 2, 3, 5, 7 and 11 pass.
+bool RondaPrimalidad(const NumeroGrande& n, std::int16_t Modo, const std::uint8_t* Ronda, double& Progreso);
 
 // The same answer as EsPrimo, for solvers that need it as a step of their
 // own (the factor search of a group order): the progress bar is not touched.

@@ -9,15 +9,15 @@
 //   pohlig_hellman.h  discrete logarithm modulo a prime by Pohlig–Hellman
 //
 // Everything is built on the arithmetic of bignum/ and reaches the user only
-// through errores::Interfaz() (errors/interfaz_usuario.h): catalogue errors,
-// the interruption warning, the mouse pointer, letting pending events run,
-// the stop flag and the primality progress bar. The solvers keep no state
-// between calls and share nothing mutable, so each may run on its own
-// thread with its own interface installed by errores::InterfazEnHilo.
+// through puerto::Actual() (errors/puerto_interfaz.h): catalogue errors, the
+// interruption warning, the mouse pointer, letting pending events run, the
+// stop flag, the primality progress bar and the progress of long methods.
+// The solvers keep no state between calls and share nothing mutable, so each
+// may run on its own thread with its own port installed by puerto::EnHilo.
 //
-// Long-running methods let events run and read the stop flag once per outer
-// step. When the flag is set they leave their outputs at zero, set the arrow
-// pointer, show the warning once and return.
+// Long-running methods report their progress, let events run and read the
+// stop flag once per outer step. When the flag is set they leave their
+// outputs at zero, set the arrow pointer, show the warning once and return.
 #pragma once
 
 #include "solvers/factorizacion.h"

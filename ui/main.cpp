@@ -2,7 +2,7 @@
 // user dismisses it the main window appears, and closing that ends the run.
 #include <QApplication>
 
-#include "errors/interfaz_usuario.h"
+#include "errors/puerto_interfaz.h"
 #include "ui/comprobacion.h"
 #include "ui/shell/entrada.h"
 #include "ui/shell/interfaz_qt.h"
@@ -21,13 +21,13 @@ int main(int argc, char* argv[]) {
 
     PresentadorModal presentador;
     InterfazQt interfaz(principal.Detener(), presentador);
-    errores::InstalarInterfaz(&interfaz);
+    puerto::Instalar(&interfaz);
 
     auto* entrada = new Entrada;  // deletes itself once dismissed
     QObject::connect(entrada, &Entrada::Iniciado, &principal, [&principal] { principal.show(); });
     entrada->show();
 
     const int resultado = QApplication::exec();
-    errores::InstalarInterfaz(nullptr);
+    puerto::Instalar(nullptr);
     return resultado;
 }

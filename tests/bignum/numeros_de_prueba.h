@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "bignum/numero_grande.h"
-#include "soporte/interfaz_grabadora.h"
+#include "soporte/puerto_grabador.h"
 
 namespace prueba {
 
@@ -77,7 +77,7 @@ inline NumeroGrande ConRelleno(NumeroGrande x, int extra = 3) {
 // nothing should be.
 class ConInformes : public ::testing::Test {
 protected:
-    errores::InterfazGrabadora ui;
+    puerto::PuertoGrabador ui;
 
     // The error numbers reported since the last call, in order.
     std::vector<int> Informes() { return std::exchange(ui.errores, {}); }
@@ -87,7 +87,7 @@ protected:
     }
 
 private:
-    errores::InterfazEnHilo activa_{ui};
+    puerto::EnHilo activa_{ui};
 };
 
 }  // namespace prueba

@@ -4,14 +4,15 @@
 #include <string>
 #include <vector>
 
+#include "bignum/comprobaciones.h"
 #include "bignum/numero_grande.h"
 #include "errors/catalogo.h"
 #include "errors/errores.h"
-#include "soporte/interfaz_grabadora.h"
+#include "soporte/puerto_grabador.h"
 
 using errores::BuscarError;
-using errores::InterfazEnHilo;
-using errores::InterfazGrabadora;
+using puerto::EnHilo;
+using puerto::PuertoGrabador;
 
 namespace {
 
@@ -56,8 +57,8 @@ TEST(Catalogo, CadaProcedimientoMuestraSuNumeroConSusTextos) {
         EXPECT_STREQ(entrada->mensaje, e.mensaje);
         EXPECT_STREQ(entrada->remedio, e.remedio);
 
-        InterfazGrabadora ui;
-        InterfazEnHilo activa(ui);
+        PuertoGrabador ui;
+        EnHilo activo(ui);
         e.informar();
         EXPECT_EQ(ui.registro, std::vector<std::string>{"error " + std::to_string(e.numero)});
     }
@@ -76,8 +77,8 @@ TEST(HayDigitoInvalido, InformaUnaVezPorElPrimerCaracterMalo) {
     };
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.texto);
-        InterfazGrabadora ui;
-        InterfazEnHilo activa(ui);
+        PuertoGrabador ui;
+        EnHilo activo(ui);
         EXPECT_EQ(HayDigitoInvalido(c.texto), c.invalido);
         // Error 1 never moves the pointer, and a text with several bad
         // characters shows one dialog.
@@ -116,23 +117,32 @@ TEST(Comprobaciones, PonenLaFlechaAntesDelDialogoCuandoInforman) {
     };
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.nombre);
-        InterfazGrabadora ui;
-        InterfazEnHilo activa(ui);
+        PuertoGrabador ui;
+        EnHilo activo(ui);
         EXPECT_EQ(c.comprobar(), !c.registro.empty());
         EXPECT_EQ(ui.registro, c.registro);
     }
 }
 
-TEST(Interfaz, LaDeCadaHiloSeApilaYSeRestaura) {
-    InterfazGrabadora exterior, interior;
+// The port current for a thread is the one installed for it, else the
+// program-wide one, else the headless default; guards for a thread nest.
+TEST(Puerto, ElDelHiloVaAntesQueElDelProgramaYEsteAntesQueElPorDefecto) {
+    PuertoGrabador programa, exterior, interior;
+    puerto::Instalar(&programa);
     {
-        InterfazEnHilo a(exterior);
+        EnHilo a(exterior);
         {
-            InterfazEnHilo b(interior);
+            EnHilo b(interior);
             ErrorFaltaNumero();
         }
         ErrorFaltanDatos();
     }
+    ErrorMetodoCalculo();
+    puerto::Instalar(nullptr);
+    ErrorPilaInsuficiente();  // headless: standard error only
+
     EXPECT_EQ(interior.errores, std::vector<int>{7});
     EXPECT_EQ(exterior.errores, std::vector<int>{10});
+    EXPECT_EQ(programa.errores, std::vector<int>{9});
+    EXPECT_EQ(puerto::DeEsteHilo(), nullptr);
 }

@@ -11,7 +11,7 @@
 #include <string_view>
 
 #include "bignum/numeros_grandes.h"
-#include "soporte/interfaz_grabadora.h"
+#include "soporte/puerto_grabador.h"
 
 inline NumeroGrande Num(std::string_view texto) {
     NumeroGrande x;
@@ -25,10 +25,10 @@ inline mpz_class Gmp(const NumeroGrande& x) { return mpz_class(NumeroACadena(x))
 
 // Every test runs with a recording user interface, so no dialog ever waits
 // and every dialog, pointer change and stop-flag read can be checked.
-class ConInterfaz : public ::testing::Test {
+class ConPuerto : public ::testing::Test {
 protected:
-    errores::InterfazGrabadora ui;
-    errores::InterfazEnHilo activa{ui};
+    puerto::PuertoGrabador ui;
+    puerto::EnHilo activa{ui};
 };
 
 // The test's current directory is a fresh empty folder while it lives, so

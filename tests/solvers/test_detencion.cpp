@@ -81,8 +81,8 @@ TEST_P(DetencionEnCadaConsulta, SalidasACeroYUnaAdvertencia) {
 
     long consultas = 0;
     {
-        errores::InterfazGrabadora ui;
-        errores::InterfazEnHilo activa(ui);
+        puerto::PuertoGrabador ui;
+        puerto::EnHilo activa(ui);
         EXPECT_NE(caso.ejecutar(), caso.detenido);
         ASSERT_TRUE(ui.registro.empty());
         consultas = ui.consultas_detener;
@@ -90,9 +90,9 @@ TEST_P(DetencionEnCadaConsulta, SalidasACeroYUnaAdvertencia) {
     ASSERT_GT(consultas, 1);
     for (long k = 1; k <= consultas; ++k) {
         SCOPED_TRACE("detenido en la consulta " + std::to_string(k));
-        errores::InterfazGrabadora ui;
+        puerto::PuertoGrabador ui;
         ui.detener_en_consulta = k;
-        errores::InterfazEnHilo activa(ui);
+        puerto::EnHilo activa(ui);
         EXPECT_EQ(caso.ejecutar(), caso.detenido);
         EXPECT_EQ(ui.registro, (std::vector<std::string>{"flecha", "advertencia"}));
         EXPECT_EQ(ui.consultas_detener, k);
@@ -123,9 +123,9 @@ class DetencionDeRunLargo : public ::testing::TestWithParam<CasoDetencion> {};
 TEST_P(DetencionDeRunLargo, SeDetieneEnLaConsultaPedida) {
     const CasoDetencion& caso = GetParam();
     constexpr long kConsulta = 40;
-    errores::InterfazGrabadora ui;
+    puerto::PuertoGrabador ui;
     ui.detener_en_consulta = kConsulta;
-    errores::InterfazEnHilo activa(ui);
+    puerto::EnHilo activa(ui);
     EXPECT_EQ(caso.ejecutar(), caso.detenido);
     EXPECT_EQ(ui.registro, (std::vector<std::string>{"flecha", "advertencia"}));
     EXPECT_EQ(ui.consultas_detener, kConsulta);
@@ -136,7 +136,7 @@ INSTANTIATE_TEST_SUITE_P(Metodos, DetencionDeRunLargo, ::testing::ValuesIn(kRuns
 
 // A worker thread with its own interface, stopped from another thread
 // through an atomic flag, as the problem windows run the solvers.
-class InterfazDeHilo final : public errores::InterfazUsuario {
+class PuertoDeHilo final : public puerto::PuertoInterfaz {
 public:
     std::atomic<bool> detener{false};
     std::atomic<int> advertencias{0};
@@ -144,28 +144,28 @@ public:
 
     void MostrarError(int) override {}
     void MostrarAdvertencia() override { ++advertencias; }
-    void PonerPuntero(errores::Puntero) override {}
+    void PonerPuntero(puerto::Puntero) override {}
     void ProcesarEventos() override {}
     bool DetenerSolicitado() override {
         ++consultas;
         return detener.load();
     }
-    double LeerProgreso() override { return 0; }
     void PonerProgreso(double) override {}
+    void InformarAvance(const puerto::Avance&) override {}
 };
 
 TEST(DetencionEnHilo, OtroHiloPideDetenerYElCalculoAcaba) {
-    InterfazDeHilo interfaz;
+    PuertoDeHilo puerto_hilo;
     Salidas salidas;
     std::thread trabajador([&] {
-        errores::InterfazEnHilo activa(interfaz);
+        puerto::EnHilo activa(puerto_hilo);
         salidas = Factorizar(FactorizarRho, "1000003");
     });
-    while (interfaz.consultas.load() < 100) std::this_thread::yield();
-    interfaz.detener = true;
+    while (puerto_hilo.consultas.load() < 100) std::this_thread::yield();
+    puerto_hilo.detener = true;
     trabajador.join();
     EXPECT_EQ(salidas, kFactoresCero);
-    EXPECT_EQ(interfaz.advertencias.load(), 1);
+    EXPECT_EQ(puerto_hilo.advertencias.load(), 1);
 }
 
 // Two runs at once on two threads, each with its own interface, give the
@@ -173,14 +173,14 @@ TEST(DetencionEnHilo, OtroHiloPideDetenerYElCalculoAcaba) {
 TEST(DetencionEnHilo, DosHilosNoSeMezclan) {
     Salidas rho;
     Salidas logaritmo;
-    errores::InterfazGrabadora ui_rho;
-    errores::InterfazGrabadora ui_logaritmo;
+    puerto::PuertoGrabador ui_rho;
+    puerto::PuertoGrabador ui_logaritmo;
     std::thread a([&] {
-        errores::InterfazEnHilo activa(ui_rho);
+        puerto::EnHilo activa(ui_rho);
         for (int i = 0; i < 20; ++i) rho = Factorizar(FactorizarRho, "1000001");
     });
     std::thread b([&] {
-        errores::InterfazEnHilo activa(ui_logaritmo);
+        puerto::EnHilo activa(ui_logaritmo);
         for (int i = 0; i < 20; ++i) logaritmo = Logaritmo(LogaritmoPohligHellman, "2", "218", "1087");
     });
     a.join();

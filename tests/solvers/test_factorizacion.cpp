@@ -20,7 +20,7 @@ struct CasoFactorizacion {
 
 void PrintTo(const CasoFactorizacion& caso, std::ostream* os) { *os << caso.nombre; }
 
-class Factorizacion : public ConInterfaz, public ::testing::WithParamInterface<CasoFactorizacion> {};
+class Factorizacion : public ConPuerto, public ::testing::WithParamInterface<CasoFactorizacion> {};
 
 TEST_P(Factorizacion, Casos) {
     const CasoFactorizacion& caso = GetParam();
@@ -66,7 +66,7 @@ INSTANTIATE_TEST_SUITE_P(
 // Products of two primes drawn from a fixed seed, beyond the table: every
 // pair multiplies back to n and is a proper split (continued fractions may
 // give up with n and 1).
-class FactorizacionAleatoria : public ConInterfaz {};
+class FactorizacionAleatoria : public ConPuerto {};
 
 TEST_F(FactorizacionAleatoria, ElProductoDeLosFactoresEsN) {
     constexpr unsigned long kSemilla = 7351;

@@ -28,7 +28,7 @@ struct CasoLogaritmo {
 
 void PrintTo(const CasoLogaritmo& caso, std::ostream* os) { *os << caso.nombre; }
 
-class Logaritmos : public ConInterfaz, public ::testing::WithParamInterface<CasoLogaritmo> {};
+class Logaritmos : public ConPuerto, public ::testing::WithParamInterface<CasoLogaritmo> {};
 
 TEST_P(Logaritmos, Casos) {
     const CasoLogaritmo& caso = GetParam();
@@ -65,8 +65,12 @@ INSTANTIATE_TEST_SUITE_P(
         CasoLogaritmo{"gigante_enano_2_5_23", GiganteEnano, "2", "5", "23", "0", {11}},
         // beta >= grupo: a giant step meets the table but the check fails.
         CasoLogaritmo{"gigante_enano_beta_mayor_que_grupo", GiganteEnano, "2", "14", "11", "0", {11}},
-        // 2 has no inverse modulo 8: only the arithmetic's error 3.
-        CasoLogaritmo{"gigante_enano_alfa_sin_inverso", GiganteEnano, "2", "3", "8", "0", {3}},
+        // 2 has no inverse modulo 8: the arithmetic's error 3, then the giant
+        // steps go on with its 0 and meet nothing.
+        CasoLogaritmo{"gigante_enano_alfa_sin_inverso", GiganteEnano, "2", "3", "8", "0", {3, 11}},
+        // 4 has no inverse modulo 16, and 4^2 = 0 is in the table: the giant
+        // step 3 * 0^1 meets it, and the check refuses the answer 4 + 2.
+        CasoLogaritmo{"gigante_enano_alfa_sin_inverso_acierto", GiganteEnano, "4", "3", "16", "0", {3, 11}},
 
         CasoLogaritmo{"pohlig_hellman_3_13_17", LogaritmoPohligHellman, "3", "13", "17", "4", {}},
         // 102 = 2 * 3 * 17 with m = 11: q = 17 lies between m and 2m.
@@ -74,16 +78,18 @@ INSTANTIATE_TEST_SUITE_P(
         CasoLogaritmo{"pohlig_hellman_grupo_compuesto", LogaritmoPohligHellman, "2", "3", "15", "0", {5}},
         CasoLogaritmo{"pohlig_hellman_grupo_2", LogaritmoPohligHellman, "1", "1", "2", "0", {5}},
 
-        // A grupo below 2 is refused by every method.
+        // grupo = 0 is refused by every method; modulo 1 each method gives
+        // what its steps give: 2^0 = 1 is met at once, and the order 0 leaves
+        // Pohlig–Hellman nothing to work on.
         CasoLogaritmo{"busqueda_grupo_0", LogaritmoBusqueda, "2", "3", "0", "0", {4}},
-        CasoLogaritmo{"busqueda_grupo_1", LogaritmoBusqueda, "2", "3", "1", "0", {4}},
         CasoLogaritmo{"gigante_enano_grupo_0", GiganteEnano, "2", "3", "0", "0", {4}},
-        CasoLogaritmo{"gigante_enano_grupo_1", GiganteEnano, "2", "0", "1", "0", {4}},
         CasoLogaritmo{"pohlig_hellman_grupo_0", LogaritmoPohligHellman, "2", "3", "0", "0", {4}},
-        CasoLogaritmo{"pohlig_hellman_grupo_1", LogaritmoPohligHellman, "2", "3", "1", "0", {4}}),
+        CasoLogaritmo{"busqueda_grupo_1", LogaritmoBusqueda, "2", "1", "1", "0", {}},
+        CasoLogaritmo{"gigante_enano_grupo_1", GiganteEnano, "2", "1", "1", "0", {}},
+        CasoLogaritmo{"pohlig_hellman_grupo_1", LogaritmoPohligHellman, "2", "1", "1", "0", {}}),
     [](const ::testing::TestParamInfo<CasoLogaritmo>& info) { return std::string(info.param.nombre); });
 
-class GiganteEnanoPrueba : public ConInterfaz {
+class GiganteEnanoPrueba : public ConPuerto {
 protected:
     std::string Resolver(const char* alfa, const char* beta, const char* grupo, bool& interrumpido,
                          bool* existe = nullptr) {
@@ -128,6 +134,37 @@ TEST_F(GiganteEnanoPrueba, TablaDemasiadoGrande) {
     EXPECT_EQ(ui.consultas_detener, 0);
 }
 
+// The bound is on m = floor(sqrt(grupo - 1)) + 1 itself: with a bound of 10,
+// grupo 100 (m = 10) builds its table and grupo 101 (m = 11) is refused;
+// with 11, grupo 101 is solved too.
+TEST_F(GiganteEnanoPrueba, LimiteDeLaTablaJustoEnElBorde) {
+    struct Caso {
+        std::int32_t limite;
+        const char* grupo;
+        const char* beta;  // 3^57 mod grupo
+        bool cabe;
+    };
+    for (const Caso& c : {Caso{10, "100", "63", true}, Caso{10, "101", "35", false}, Caso{11, "101", "35", true}}) {
+        SCOPED_TRACE(std::string("limite ") + std::to_string(c.limite) + ", grupo " + c.grupo);
+        FijarLimiteTablaGiganteEnano(c.limite);
+        ui.errores.clear();
+        bool interrumpido = false;
+        const std::string x = Resolver("3", c.beta, c.grupo, interrumpido);
+        FijarLimiteTablaGiganteEnano(kMaxEntradasTabla);
+        EXPECT_EQ(interrumpido, !c.cabe);
+        if (c.cabe) {
+            EXPECT_TRUE(ui.errores.empty());
+            mpz_class potencia;
+            mpz_powm(potencia.get_mpz_t(), mpz_class(3).get_mpz_t(), mpz_class(x).get_mpz_t(),
+                     mpz_class(c.grupo).get_mpz_t());
+            EXPECT_EQ(potencia.get_str(), c.beta);
+        } else {
+            EXPECT_EQ(ui.errores, std::vector<int>{13});
+            EXPECT_EQ(x, "0");
+        }
+    }
+}
+
 // A beta in the table is answered after the one stop check that follows
 // the baby steps, without any giant step.
 TEST_F(GiganteEnanoPrueba, AciertoDirectoSinPasosGigantes) {
@@ -157,7 +194,7 @@ TEST(OrdenarTabla, MasDe32767EntradasQuedaSinOrdenar) {
 
 // Logarithms of random powers modulo random primes (fixed seed): every
 // result found satisfies alfa^x mod grupo = beta.
-class LogaritmoAleatorio : public ConInterfaz {
+class LogaritmoAleatorio : public ConPuerto {
 protected:
     gmp_randclass azar{gmp_randinit_mt};
 

@@ -12,7 +12,7 @@ std::vector<std::string> Texto(const std::vector<ParNumeros>& lista) {
     return texto;
 }
 
-class FactorizarOrdenPrueba : public ConInterfaz {};
+class FactorizarOrdenPrueba : public ConPuerto {};
 
 TEST_F(FactorizarOrdenPrueba, PotenciasDePrimosEnOrden) {
     struct Caso {

@@ -14,7 +14,7 @@ struct CasoPrimalidad {
 
 void PrintTo(const CasoPrimalidad& caso, std::ostream* os) { *os << caso.n; }
 
-class EsPrimoCasos : public ConInterfaz, public ::testing::WithParamInterface<CasoPrimalidad> {};
+class EsPrimoCasos : public ConPuerto, public ::testing::WithParamInterface<CasoPrimalidad> {};
 
 TEST_P(EsPrimoCasos, RespuestaYProgreso) {
     const CasoPrimalidad& caso = GetParam();
@@ -57,7 +57,7 @@ std::vector<double> Pasos(const std::vector<double>& valores) {
     return pasos;
 }
 
-class EsPrimoPasadas : public ConInterfaz {};
+class EsPrimoPasadas : public ConPuerto {};
 
 TEST_F(EsPrimoPasadas, OnceDigitosCincoBasesFijasDoceDigitosTresAleatorias) {
     FijarSemillaAleatoria(11);
@@ -67,7 +67,6 @@ TEST_F(EsPrimoPasadas, OnceDigitosCincoBasesFijasDoceDigitosTresAleatorias) {
     EXPECT_EQ(ui.progresos.size(), 15u);  // five passes, three writes each
     for (double paso : Pasos(ui.progresos)) EXPECT_TRUE(paso == 4 || paso == 8) << paso;
 
-    ui.progreso = 0;
     ui.progresos.clear();
     const mpz_class primo12 = [] { mpz_class p; mpz_nextprime(p.get_mpz_t(), mpz_class("100000000000").get_mpz_t()); return p; }();
     EXPECT_TRUE(EsPrimo(Num(primo12)));
@@ -78,13 +77,15 @@ TEST_F(EsPrimoPasadas, OnceDigitosCincoBasesFijasDoceDigitosTresAleatorias) {
 TEST_F(EsPrimoPasadas, RondaPrimalidadConBaseFijaOAleatoria) {
     const std::uint8_t base2 = 1;
     const std::uint8_t base3 = 2;
-    EXPECT_TRUE(RondaPrimalidad(Num("2047"), kBasePorRonda, &base2));
-    EXPECT_FALSE(RondaPrimalidad(Num("2047"), kBasePorRonda, &base3));
+    double progreso = 0;
+    EXPECT_TRUE(RondaPrimalidad(Num("2047"), kBasePorRonda, &base2, progreso));
+    EXPECT_FALSE(RondaPrimalidad(Num("2047"), kBasePorRonda, &base3, progreso));
     EXPECT_EQ(ui.progresos, (std::vector<double>{4, 8, 16, 20, 24, 28}));
+    EXPECT_EQ(progreso, 28);
 
-    ui.progreso = 0;
+    progreso = 0;
     ui.progresos.clear();
-    EXPECT_TRUE(RondaPrimalidad(Num("1000000007"), kBaseAleatoria));
+    EXPECT_TRUE(RondaPrimalidad(Num("1000000007"), kBaseAleatoria, nullptr, progreso));
     ASSERT_EQ(ui.progresos.size(), 3u);
     EXPECT_EQ(ui.progresos[0], 7);
 }

@@ -8,7 +8,7 @@
 
 namespace {
 
-class TablaPrimos : public ConInterfaz {
+class TablaPrimos : public ConPuerto {
 protected:
     CarpetaTemporal carpeta;
 
@@ -94,7 +94,7 @@ TEST_F(TablaPrimos, CienLlamadasNoDejanFicherosAbiertos) {
 }
 
 // The table the program ships: every prime below 32768.
-class TablaInstalada : public ConInterfaz {};
+class TablaInstalada : public ConPuerto {};
 
 TEST_F(TablaInstalada, PrimosHasta32749) {
     NumeroGrande f1;

@@ -14,7 +14,7 @@
 #include <QTimer>
 
 #include "errors/catalogo.h"
-#include "soporte/interfaz_grabadora.h"
+#include "soporte/puerto_grabador.h"
 #include "ui/shell/advertencia.h"
 #include "ui/shell/interfaz_qt.h"
 #include "ui/shell/interfaz_reenvio.h"
@@ -22,7 +22,7 @@
 #include "ui/shell/presentador_dialogos.h"
 #include "ui/shell/puntero_pantalla.h"
 
-using errores::Puntero;
+using puerto::Puntero;
 
 namespace {
 
@@ -221,9 +221,6 @@ void PruebaDialogos::detenerYProgreso() {
     detener = true;
     QVERIFY(interfaz.DetenerSolicitado());
 
-    interfaz.PonerProgreso(40.0);  // kept only by windows with a progress bar
-    QCOMPARE(interfaz.LeerProgreso(), 0.0);
-
     bool ejecutado = false;
     QTimer::singleShot(0, qApp, [&ejecutado] { ejecutado = true; });
     interfaz.ProcesarEventos();
@@ -235,22 +232,20 @@ void PruebaDialogos::reenvioPasaLoQueNoSeCambia() {
     public:
         using InterfazReenvio::InterfazReenvio;
         double valor = 0.0;
-        double LeerProgreso() override { return valor; }
         void PonerProgreso(double v) override { valor = v; }
     };
-    errores::InterfazGrabadora programa;
+    puerto::PuertoGrabador programa;
     programa.detener_en_consulta = 2;
     ProgresoPropio ventana(programa);
     {
-        errores::InterfazEnHilo activa(ventana);
-        errores::Interfaz().MostrarError(5);
-        errores::Interfaz().MostrarAdvertencia();
-        errores::Interfaz().PonerPuntero(Puntero::Flecha);
-        errores::Interfaz().ProcesarEventos();
-        QVERIFY(!errores::Interfaz().DetenerSolicitado());
-        QVERIFY(errores::Interfaz().DetenerSolicitado());
-        errores::Interfaz().PonerProgreso(75.0);
-        QCOMPARE(errores::Interfaz().LeerProgreso(), 75.0);
+        puerto::EnHilo activa(ventana);
+        puerto::Actual().MostrarError(5);
+        puerto::Actual().MostrarAdvertencia();
+        puerto::Actual().PonerPuntero(Puntero::Flecha);
+        puerto::Actual().ProcesarEventos();
+        QVERIFY(!puerto::Actual().DetenerSolicitado());
+        QVERIFY(puerto::Actual().DetenerSolicitado());
+        puerto::Actual().PonerProgreso(75.0);
     }
     QCOMPARE(programa.registro, (std::vector<std::string>{"error 5", "advertencia", "flecha"}));
     QCOMPARE(programa.eventos, 1L);

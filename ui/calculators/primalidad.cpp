@@ -21,16 +21,15 @@ const RasgosCalculadora kRasgos{
     .texto_error = kErrorEnNumero,
     .pista_cancelar = kCierraVentanaActiva,
     .pista_fondo = kPreparado,
-    .puntero_ocupado = errores::Puntero::FlechaReloj,
+    .puntero_ocupado = puerto::Puntero::FlechaReloj,
 };
 
 // The test's progress goes to Gauge; everything else to the interface that
 // was current before.
 class ProgresoEnGauge final : public InterfazReenvio {
 public:
-    ProgresoEnGauge(errores::InterfazUsuario& destino, QProgressBar* gauge) : InterfazReenvio(destino), gauge_(gauge) {}
+    ProgresoEnGauge(puerto::PuertoInterfaz& destino, QProgressBar* gauge) : InterfazReenvio(destino), gauge_(gauge) {}
 
-    double LeerProgreso() override { return gauge_->value(); }
     void PonerProgreso(double valor) override { gauge_->setValue(qBound(0, qRound(valor), 100)); }
 
 private:
@@ -72,8 +71,8 @@ void Primalidad::Probar() {
         const NumeroGrande n = NumeroDe(numero_);
         bool primo = false;
         {
-            ProgresoEnGauge progreso(errores::Interfaz(), gauge_);
-            errores::InterfazEnHilo en_gauge(progreso);
+            ProgresoEnGauge progreso(puerto::Actual(), gauge_);
+            puerto::EnHilo en_gauge(progreso);
             primo = EsPrimo(n);
         }
         gauge_->setValue(100);

@@ -272,10 +272,10 @@ void VentanaCalculadora::Calcular(const QString& texto_ocupado, const std::funct
     TomarHora(hora, minuto, segundo);
     // An error shown by the operation sets the arrow; the pointer in force
     // before the calculation comes back at its end all the same.
-    const errores::Puntero antes = PunteroPantalla();
-    errores::Interfaz().PonerPuntero(rasgos_.puntero_ocupado);
+    const puerto::Puntero antes = PunteroPantalla();
+    puerto::Actual().PonerPuntero(rasgos_.puntero_ocupado);
     pasos();
-    errores::Interfaz().PonerPuntero(antes);
+    puerto::Actual().PonerPuntero(antes);
     std::string tiempo;
     TiempoTranscurrido(hora, minuto, segundo, tiempo);
     cuenta_->setText(QString::fromStdString(tiempo));

@@ -30,7 +30,7 @@
 #include <QWidget>
 
 #include "bignum/numero_grande.h"
-#include "errors/interfaz_usuario.h"
+#include "errors/puerto_interfaz.h"
 
 class PistasEstado;
 class QFrame;
@@ -59,7 +59,7 @@ struct RasgosCalculadora {
     std::optional<QString> pista_fondo;  // hint of the background; none writes nothing
     QString imagen_tiempo = QStringLiteral("Image1");  // name of the picture beside Cuenta
     QString cuenta_borrada = kCuentaInicial;           // Cuenta after BtnBorrar
-    errores::Puntero puntero_ocupado = errores::Puntero::Reloj;  // while calculating
+    puerto::Puntero puntero_ocupado = puerto::Puntero::Reloj;  // while calculating
 };
 
 class VentanaCalculadora : public QWidget {

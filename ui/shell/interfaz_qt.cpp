@@ -42,7 +42,7 @@ void InterfazQt::MostrarAdvertencia() {
     EnHiloVentanas([this] { presentador_.MostrarAdvertencia(); });
 }
 
-void InterfazQt::PonerPuntero(errores::Puntero forma) {
+void InterfazQt::PonerPuntero(puerto::Puntero forma) {
     EnHiloVentanas([forma] { PonerPunteroPantalla(forma); });
 }
 

@@ -1,5 +1,5 @@
-// The Qt side of the core's user-interface interface (errors/interfaz_usuario.h),
-// installed by the program at start-up with errores::InstalarInterfaz.
+// The Qt side of the core's user-interface interface (errors/puerto_interfaz.h),
+// installed by the program at start-up with puerto::Instalar.
 //
 // - Errors and the interruption warning go through a presenter
 //   (presentador_dialogos.h): modal dialogs in the program, a recorder in tests.
@@ -23,22 +23,22 @@
 #include <atomic>
 #include <chrono>
 
-#include "errors/interfaz_usuario.h"
+#include "errors/puerto_interfaz.h"
 
 class PresentadorDialogos;
 
-class InterfazQt final : public errores::InterfazUsuario {
+class InterfazQt final : public puerto::PuertoInterfaz {
 public:
     InterfazQt(std::atomic<bool>& detener, PresentadorDialogos& presentador);
 
     // Catalogue numbers with no entry (12) show nothing.
     void MostrarError(int numero) override;
     void MostrarAdvertencia() override;
-    void PonerPuntero(errores::Puntero forma) override;
+    void PonerPuntero(puerto::Puntero forma) override;
     void ProcesarEventos() override;
     bool DetenerSolicitado() override;
-    double LeerProgreso() override { return 0.0; }
     void PonerProgreso(double) override {}
+    void InformarAvance(const puerto::Avance&) override {}
 
 private:
     std::atomic<bool>& detener_;

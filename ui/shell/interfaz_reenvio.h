@@ -6,24 +6,24 @@
 //       ...
 //       void PonerProgreso(double v) override { barra_->setValue(...); }
 //   };
-//   ProgresoEnBarra ui(errores::Interfaz(), Gauge);
-//   errores::InterfazEnHilo activa(ui);
+//   ProgresoEnBarra ui(puerto::Actual(), Gauge);
+//   puerto::EnHilo activa(ui);
 #pragma once
 
-#include "errors/interfaz_usuario.h"
+#include "errors/puerto_interfaz.h"
 
-class InterfazReenvio : public errores::InterfazUsuario {
+class InterfazReenvio : public puerto::PuertoInterfaz {
 public:
-    explicit InterfazReenvio(errores::InterfazUsuario& destino) : destino_(destino) {}
+    explicit InterfazReenvio(puerto::PuertoInterfaz& destino) : destino_(destino) {}
 
     void MostrarError(int numero) override;
     void MostrarAdvertencia() override;
-    void PonerPuntero(errores::Puntero forma) override;
+    void PonerPuntero(puerto::Puntero forma) override;
     void ProcesarEventos() override;
     bool DetenerSolicitado() override;
-    double LeerProgreso() override;
     void PonerProgreso(double valor) override;
+    void InformarAvance(const puerto::Avance& avance) override;
 
 protected:
-    errores::InterfazUsuario& destino_;
+    puerto::PuertoInterfaz& destino_;
 };

@@ -3,7 +3,7 @@
 #include <QCursor>
 #include <QGuiApplication>
 
-using errores::Puntero;
+using puerto::Puntero;
 
 namespace {
 

@@ -6,13 +6,13 @@
 // A calculation remembers the shape in force, sets its busy shape and puts
 // the remembered one back at its end:
 //
-//   const errores::Puntero antes = PunteroPantalla();
-//   errores::Interfaz().PonerPuntero(errores::Puntero::Reloj);
+//   const puerto::Puntero antes = PunteroPantalla();
+//   puerto::Actual().PonerPuntero(puerto::Puntero::Reloj);
 //   ...
-//   errores::Interfaz().PonerPuntero(antes);
+//   puerto::Actual().PonerPuntero(antes);
 #pragma once
 
-#include "errors/interfaz_usuario.h"
+#include "errors/puerto_interfaz.h"
 
-void PonerPunteroPantalla(errores::Puntero forma);
-errores::Puntero PunteroPantalla();
+void PonerPunteroPantalla(puerto::Puntero forma);
+puerto::Puntero PunteroPantalla();

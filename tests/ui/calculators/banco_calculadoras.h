@@ -20,8 +20,8 @@
 #include <QTest>
 
 #include "bignum/tiempo.h"
-#include "errors/interfaz_usuario.h"
-#include "soporte/interfaz_grabadora.h"
+#include "errors/puerto_interfaz.h"
+#include "soporte/puerto_grabador.h"
 #include "soporte/servicios_grabadores.h"
 #include "ui/calculators/calculo_inverso.h"
 #include "ui/calculators/calculo_mcd.h"
@@ -47,8 +47,8 @@ inline std::unique_ptr<QWidget> NuevaCalculadora(const QString& nombre, Servicio
 }
 
 struct Banco {
-    errores::InterfazGrabadora ui;
-    errores::InterfazEnHilo activa{ui};
+    puerto::PuertoGrabador ui;
+    puerto::EnHilo activa{ui};
     ServiciosGrabadores servicios;
 
     // The clock reads 10:00:00, then 10:00:07, then 10:00:14...

@@ -333,8 +333,8 @@ void PruebaControlesCalculadoras::seAbrenDesdeMenuYBarra() {
     QFETCH(QString, ventana);
     QFETCH(QString, titulo);
 
-    errores::InterfazGrabadora ui;
-    errores::InterfazEnHilo activa(ui);
+    puerto::PuertoGrabador ui;
+    puerto::EnHilo activa(ui);
     Principal principal;
     RegistrarVentanas(principal);
     principal.show();
