@@ -1,0 +1,347 @@
+// Every example the help pages work through, recomputed by the core: a table
+// of the page, the operation, its inputs and the result the page states, so
+// that a page and the program cannot drift apart. Each row also checks that
+// its numbers are written on its page, so the table cannot drift from the
+// pages either. Last, every link between pages leads to a page.
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <regex>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "apoyo.h"
+#include "solvers/solvers.h"
+
+namespace {
+
+const std::filesystem::path kCarpetaAyuda = CARPETA_AYUDA;
+
+enum class Op {
+    Suma, Resta, Producto, Cociente,  // as Operaciones Básicas
+    SumaModulo,                       // a sum with «Aplicar Modulo»
+    Division,                         // quotient and remainder, as a worked division
+    Modulo, Mcd, Inverso, Potencia, Raiz, Primo,
+    Rho, Dixon, Fracciones,
+    Busqueda, GiganteEnano, PohligHellman,
+    TablaGiganteEnano,  // m = floor(sqrt(Grupo - 1)) + 1, the baby-step table's size
+    LimiteGiganteEnano, // the largest table the program builds, and the largest Grupo it serves
+    FactoresOrden,      // Grupo - 1 split into prime powers by Pohlig–Hellman's factor search
+};
+
+struct Ejemplo {
+    const char* pagina;
+    Op op;
+    std::vector<const char*> entradas;  // "-5" is 5 with the sign button on «-»; "" an empty box
+    const char* resultado;              // as the page states it; " (error n)" for each error shown
+};
+
+void PrintTo(const Ejemplo& e, std::ostream* os) {
+    static const char* const kNombres[] = {
+        "suma", "resta", "producto", "cociente", "suma-modulo", "division", "modulo", "mcd", "inverso",
+        "potencia", "raiz", "primo", "rho", "dixon", "fracciones", "busqueda", "gigante-enano",
+        "pohlig-hellman", "tabla-gigante-enano", "limite-gigante-enano", "factores-orden"};
+    static_assert(std::size(kNombres) == static_cast<std::size_t>(Op::FactoresOrden) + 1);
+    *os << e.pagina << " " << kNombres[static_cast<int>(e.op)];
+    for (const char* entrada : e.entradas) *os << " [" << entrada << "]";
+}
+
+const std::vector<Ejemplo> kEjemplos{
+    {"operaciones-basicas.html", Op::Resta, {"-5", "3"}, "-8"},
+    {"operaciones-basicas.html", Op::Suma, {"-5", "3"}, "-2"},
+    {"operaciones-basicas.html", Op::Cociente, {"7", "2"}, "3"},
+    {"operaciones-basicas.html", Op::Cociente, {"-7", "2"}, "-3"},
+    {"operaciones-basicas.html", Op::SumaModulo, {"-7", "", "5"}, "3"},
+
+    {"resto-modular.html", Op::Modulo, {"17", "5"}, "2"},
+    {"resto-modular.html", Op::Modulo, {"-17", "5"}, "3"},
+    {"resto-modular.html", Op::Modulo, {"-13", "5"}, "2"},
+    {"resto-modular.html", Op::Modulo, {"-10", "5"}, "0"},
+
+    {"calculo-mcd.html", Op::Mcd, {"12", "18"}, "6"},
+    {"calculo-mcd.html", Op::Mcd, {"1071", "462"}, "21"},
+    {"calculo-mcd.html", Op::Mcd, {"7", "0"}, "7"},
+    {"calculo-mcd.html", Op::Division, {"1071", "462"}, "2, 147"},
+    {"calculo-mcd.html", Op::Division, {"462", "147"}, "3, 21"},
+    {"calculo-mcd.html", Op::Division, {"147", "21"}, "7, 0"},
+
+    {"calculo-inverso.html", Op::Inverso, {"3", "7"}, "5"},
+    {"calculo-inverso.html", Op::Inverso, {"10", "7"}, "5"},
+    {"calculo-inverso.html", Op::Inverso, {"17", "3120"}, "2753"},
+    {"calculo-inverso.html", Op::Inverso, {"4", "8"}, "0 (error 3)"},
+    {"calculo-inverso.html", Op::Division, {"3120", "17"}, "183, 9"},
+    {"calculo-inverso.html", Op::Division, {"17", "9"}, "1, 8"},
+    {"calculo-inverso.html", Op::Division, {"9", "8"}, "1, 1"},
+    {"calculo-inverso.html", Op::Producto, {"17", "2753"}, "46801"},
+    {"calculo-inverso.html", Op::Division, {"46801", "3120"}, "15, 1"},
+
+    {"exponenciacion-modular.html", Op::Potencia, {"2", "10", "1000"}, "24"},
+    {"exponenciacion-modular.html", Op::Potencia, {"4", "13", "497"}, "445"},
+    {"exponenciacion-modular.html", Op::Potencia, {"7", "0", "13"}, "1"},
+    {"exponenciacion-modular.html", Op::Potencia, {"2", "8", "11"}, "3"},
+    {"exponenciacion-modular.html", Op::Producto, {"256", "256"}, "65536"},
+    {"exponenciacion-modular.html", Op::Division, {"65536", "497"}, "131, 429"},
+
+    {"raiz-cuadrada.html", Op::Raiz, {"16"}, "4"},
+    {"raiz-cuadrada.html", Op::Raiz, {"17"}, "4"},
+    {"raiz-cuadrada.html", Op::Raiz, {"99"}, "9"},
+    {"raiz-cuadrada.html", Op::Raiz, {"8051"}, "89"},
+    {"raiz-cuadrada.html", Op::Producto, {"89", "89"}, "7921"},
+
+    {"test-primalidad.html", Op::Primo, {"7"}, "Sí"},
+    {"test-primalidad.html", Op::Primo, {"13"}, "Sí"},
+    {"test-primalidad.html", Op::Primo, {"561"}, "No"},
+    {"test-primalidad.html", Op::Primo, {"8051"}, "No"},
+    {"test-primalidad.html", Op::Primo, {""}, "No"},
+    {"test-primalidad.html", Op::Producto, {"83", "97"}, "8051"},
+    {"test-primalidad.html", Op::Potencia, {"2", "3", "13"}, "8"},
+    {"test-primalidad.html", Op::Potencia, {"8", "2", "13"}, "12"},
+    {"test-primalidad.html", Op::Potencia, {"3", "3", "13"}, "1"},
+    {"test-primalidad.html", Op::Potencia, {"2", "35", "561"}, "263"},
+    {"test-primalidad.html", Op::Potencia, {"263", "2", "561"}, "166"},
+    {"test-primalidad.html", Op::Potencia, {"166", "2", "561"}, "67"},
+    {"test-primalidad.html", Op::Potencia, {"67", "2", "561"}, "1"},
+
+    {"pollard-rho.html", Op::Rho, {"15"}, "3 * 5"},
+    {"pollard-rho.html", Op::Mcd, {"9", "15"}, "3"},
+    {"pollard-rho.html", Op::Rho, {"8051"}, "97 * 83"},
+    {"pollard-rho.html", Op::Mcd, {"7857", "8051"}, "97"},
+    {"pollard-rho.html", Op::Modulo, {"677", "97"}, "95"},
+    {"pollard-rho.html", Op::Modulo, {"871", "97"}, "95"},
+
+    {"dixon.html", Op::Dixon, {"143"}, "11 * 13"},
+    {"dixon.html", Op::Raiz, {"143"}, "11"},
+    {"dixon.html", Op::Dixon, {"2021"}, "43 * 47"},
+    {"dixon.html", Op::Potencia, {"44", "2", "2021"}, "1936"},
+    {"dixon.html", Op::Potencia, {"45", "2", "2021"}, "4"},
+    {"dixon.html", Op::Mcd, {"43", "2021"}, "43"},
+
+    {"fracciones-continuas.html", Op::Fracciones, {"8051"}, "83 * 97"},
+    {"fracciones-continuas.html", Op::Raiz, {"8051"}, "89"},
+    {"fracciones-continuas.html", Op::Potencia, {"90", "2", "8051"}, "49"},
+    {"fracciones-continuas.html", Op::Mcd, {"83", "8051"}, "83"},
+
+    {"ejemplos-factorizacion.html", Op::Producto, {"11", "641"}, "7051"},
+    {"ejemplos-factorizacion.html", Op::Producto, {"79903", "61681"}, "4928496943"},
+    {"ejemplos-factorizacion.html", Op::Producto, {"6043", "290657"}, "1756440251"},
+    {"ejemplos-factorizacion.html", Op::Producto, {"31", "3770202641"}, "116876281871"},
+    {"ejemplos-factorizacion.html", Op::Producto, {"1408349", "40932193"}, "57646813079357"},
+    {"ejemplos-factorizacion.html", Op::Producto, {"3188767", "115927640417"}, "369666234149595839"},
+    // A factor below 32768: found at once in the prime table.
+    {"ejemplos-factorizacion.html", Op::Dixon, {"7051"}, "11 * 641"},
+    {"ejemplos-factorizacion.html", Op::Dixon, {"1756440251"}, "6043 * 290657"},
+    {"ejemplos-factorizacion.html", Op::Dixon, {"116876281871"}, "31 * 3770202641"},
+    {"ejemplos-factorizacion.html", Op::Fracciones, {"7051"}, "11 * 641"},
+    {"ejemplos-factorizacion.html", Op::Fracciones, {"1756440251"}, "6043 * 290657"},
+    {"ejemplos-factorizacion.html", Op::Fracciones, {"116876281871"}, "31 * 3770202641"},
+
+    {"busqueda-exhaustiva.html", Op::Busqueda, {"2", "3", "5"}, "3"},
+
+    {"paso-gigante-paso-enano.html", Op::GiganteEnano, {"2", "3", "11"}, "8"},
+    {"paso-gigante-paso-enano.html", Op::TablaGiganteEnano, {"11"}, "4"},
+    {"paso-gigante-paso-enano.html", Op::Potencia, {"2", "4", "11"}, "5"},
+    {"paso-gigante-paso-enano.html", Op::Inverso, {"5", "11"}, "9"},
+    {"paso-gigante-paso-enano.html", Op::Modulo, {"27", "11"}, "5"},
+    {"paso-gigante-paso-enano.html", Op::Modulo, {"45", "11"}, "1"},
+    {"paso-gigante-paso-enano.html", Op::TablaGiganteEnano, {"2745098189"}, "52394"},
+    // The largest Grupo the table takes: 2^36 gives exactly 2^18 entries.
+    {"paso-gigante-paso-enano.html", Op::LimiteGiganteEnano, {}, "262144, 68719476736"},
+    {"paso-gigante-paso-enano.html", Op::TablaGiganteEnano, {"68719476736"}, "262144"},
+
+    {"pohlig-hellman.html", Op::PohligHellman, {"2", "3", "11"}, "8"},
+    {"pohlig-hellman.html", Op::Potencia, {"2", "5", "11"}, "10"},
+    {"pohlig-hellman.html", Op::Potencia, {"3", "5", "11"}, "1"},
+    {"pohlig-hellman.html", Op::Potencia, {"3", "2", "11"}, "9"},
+    {"pohlig-hellman.html", Op::Potencia, {"4", "3", "11"}, "9"},
+    {"pohlig-hellman.html", Op::Potencia, {"2", "8", "11"}, "3"},
+    {"pohlig-hellman.html", Op::PohligHellman, {"3", "13", "17"}, "4"},
+    {"pohlig-hellman.html", Op::Potencia, {"3", "8", "17"}, "16"},
+    {"pohlig-hellman.html", Op::Potencia, {"13", "8", "17"}, "1"},
+    {"pohlig-hellman.html", Op::Potencia, {"13", "4", "17"}, "1"},
+    {"pohlig-hellman.html", Op::Potencia, {"13", "2", "17"}, "16"},
+    {"pohlig-hellman.html", Op::Potencia, {"3", "4", "17"}, "13"},
+    {"pohlig-hellman.html", Op::Inverso, {"13", "17"}, "4"},
+    {"pohlig-hellman.html", Op::Modulo, {"52", "17"}, "1"},
+    // Every gamma is 1 and every digit comes out 1.
+    {"pohlig-hellman.html", Op::PohligHellman, {"1", "1", "17"}, "15"},
+    {"pohlig-hellman.html", Op::PohligHellman, {"1", "1", "13"}, "7"},
+    {"pohlig-hellman.html", Op::LimiteGiganteEnano, {}, "262144, 68719476736"},
+    {"pohlig-hellman.html", Op::FactoresOrden, {"20847858316750656"}, "2^6 3^2 59 191 12281 261529"},
+
+    {"logaritmo-discreto.html", Op::PohligHellman, {"1", "1", "17"}, "15"},
+    {"logaritmo-discreto.html", Op::PohligHellman, {"1", "1", "13"}, "7"},
+    {"logaritmo-discreto.html", Op::LimiteGiganteEnano, {}, "262144, 68719476736"},
+
+    {"ejemplos-logaritmo.html", Op::Potencia, {"1381", "2225", "7853"}, "37"},
+    {"ejemplos-logaritmo.html", Op::Potencia, {"2", "89", "1087"}, "218"},
+    {"ejemplos-logaritmo.html", Op::Potencia, {"119827", "60161", "184081"}, "144986"},
+    {"ejemplos-logaritmo.html", Op::Potencia, {"117371", "642811237", "2745098189"}, "1868877149"},
+    {"ejemplos-logaritmo.html", Op::Potencia, {"3033169", "536903681", "140737471578113"}, "34594623591931"},
+    {"ejemplos-logaritmo.html", Op::Potencia, {"117371", "60000", "2745098189"}, "1965740639"},
+    // 1381 has order 3926 modulo 7853, so 2225 + 3926 is a logarithm too.
+    {"ejemplos-logaritmo.html", Op::Potencia, {"1381", "3926", "7853"}, "1"},
+    {"ejemplos-logaritmo.html", Op::Potencia, {"1381", "6151", "7853"}, "37"},
+    {"ejemplos-logaritmo.html", Op::Busqueda, {"1381", "37", "7853"}, "2225"},
+    {"ejemplos-logaritmo.html", Op::Busqueda, {"2", "218", "1087"}, "89"},
+    {"ejemplos-logaritmo.html", Op::GiganteEnano, {"1381", "37", "7853"}, "2225"},
+    {"ejemplos-logaritmo.html", Op::GiganteEnano, {"2", "218", "1087"}, "89"},
+    {"ejemplos-logaritmo.html", Op::GiganteEnano, {"119827", "144986", "184081"}, "60161"},
+    {"ejemplos-logaritmo.html", Op::GiganteEnano, {"3033169", "34594623591931", "140737471578113"}, "0 (error 13)"},
+    {"ejemplos-logaritmo.html", Op::PohligHellman, {"1381", "37", "7853"}, "6151"},
+    {"ejemplos-logaritmo.html", Op::PohligHellman, {"2", "218", "1087"}, "89"},
+    {"ejemplos-logaritmo.html", Op::PohligHellman, {"119827", "144986", "184081"}, "60161"},
+    {"ejemplos-logaritmo.html", Op::PohligHellman, {"3033169", "34594623591931", "140737471578113"}, "0 (error 5)"},
+    {"ejemplos-logaritmo.html", Op::LimiteGiganteEnano, {}, "262144, 68719476736"},
+    {"ejemplos-logaritmo.html", Op::FactoresOrden, {"7852"}, "2^2 13 151"},
+    {"ejemplos-logaritmo.html", Op::FactoresOrden, {"1086"}, "2 3 181"},
+    {"ejemplos-logaritmo.html", Op::FactoresOrden, {"184080"}, "2^4 3 5 13 59"},
+    {"ejemplos-logaritmo.html", Op::FactoresOrden, {"2745098188"}, "2^2 7^2 17 19 131 331"},
+    {"ejemplos-logaritmo.html", Op::FactoresOrden, {"20847858316750656"}, "2^6 3^2 59 191 12281 261529"},
+};
+
+// "-5" is 5 with the sign «-»; "" is an empty box, which counts as 0.
+NumeroGrande Entrada(std::string_view texto) {
+    NumeroGrande x;
+    if (!texto.empty() && texto.front() == '-') {
+        CadenaANumero(texto.substr(1), x, '-');
+    } else {
+        CadenaANumero(texto, x, '+');
+    }
+    return x;
+}
+
+std::string Factores(const NumeroGrande& f1, const NumeroGrande& f2) {
+    return NumeroACadena(f1) + " * " + NumeroACadena(f2);
+}
+
+std::string Calcular(Op op, const std::vector<NumeroGrande>& x) {
+    NumeroGrande r;
+    NumeroGrande s;
+    switch (op) {
+        case Op::Suma: return NumeroACadena(Sumar(x[0], x[1]));
+        case Op::Resta: return NumeroACadena(Restar(x[0], x[1]));
+        case Op::Producto: return NumeroACadena(Multiplicar(x[0], x[1]));
+        case Op::Cociente: Dividir(x[0], x[1], r, s); return NumeroACadena(r);
+        case Op::Division: Dividir(x[0], x[1], r, s); return NumeroACadena(r) + ", " + NumeroACadena(s);
+        case Op::SumaModulo: return NumeroACadena(Reducir(Sumar(x[0], x[1]), x[2]));
+        case Op::Modulo: return NumeroACadena(Reducir(x[0], x[1]));
+        case Op::Mcd: return NumeroACadena(MaximoComunDivisor(x[0], x[1]));
+        case Op::Inverso: return NumeroACadena(InversoModular(x[0], x[1]));
+        case Op::Potencia: return NumeroACadena(PotenciaModular(x[0], x[1], x[2]));
+        case Op::Raiz: return NumeroACadena(RaizEntera(x[0]));
+        case Op::Primo: return EsPrimo(x[0]) ? "Sí" : "No";
+        case Op::Rho: FactorizarRho(x[0], r, s); return Factores(r, s);
+        case Op::Dixon: FactorizarDixon(x[0], r, s); return Factores(r, s);
+        case Op::Fracciones: FactorizarFracciones(x[0], r, s); return Factores(r, s);
+        case Op::Busqueda: LogaritmoBusqueda(x[0], x[1], x[2], r); return NumeroACadena(r);
+        case Op::GiganteEnano: {
+            bool interrumpido = false;
+            LogaritmoGiganteEnano(x[0], x[1], x[2], r, interrumpido);
+            return NumeroACadena(r);
+        }
+        case Op::PohligHellman: LogaritmoPohligHellman(x[0], x[1], x[2], r); return NumeroACadena(r);
+        case Op::TablaGiganteEnano: return NumeroACadena(Sumar(RaizEntera(Restar(x[0], Num("1"))), Num("1")));
+        case Op::LimiteGiganteEnano: {
+            const NumeroGrande entradas = Num(std::to_string(kMaxEntradasTabla));
+            return NumeroACadena(entradas) + ", " + NumeroACadena(Multiplicar(entradas, entradas));
+        }
+        case Op::FactoresOrden: {
+            std::vector<ParNumeros> factores;
+            bool interrumpido = false;
+            if (!FactorizarOrden(x[0], factores, interrumpido)) return "sin factores";
+            std::string texto;
+            for (const ParNumeros& f : factores) {
+                if (!texto.empty()) texto += ' ';
+                texto += NumeroACadena(f.Primero);
+                if (!EsUno(f.Segundo)) texto += '^' + NumeroACadena(f.Segundo);
+            }
+            return texto;
+        }
+    }
+    return "?";
+}
+
+// The page's text with every tag replaced by a blank, so that 2<sup>8</sup>
+// reads "2 8", not "28". Each page is read once.
+const std::string& TextoDePagina(const std::string& fichero) {
+    static std::map<std::string, std::string> leidas;
+    auto [pagina, nueva] = leidas.try_emplace(fichero);
+    if (nueva) {
+        std::ifstream entrada(kCarpetaAyuda / fichero, std::ios::binary);
+        std::ostringstream html;
+        html << entrada.rdbuf();
+        pagina->second = std::regex_replace(html.str(), std::regex("<[^>]*>"), " ");
+    }
+    return pagina->second;
+}
+
+std::vector<std::string> Numeros(const std::string& texto) {
+    std::vector<std::string> numeros;
+    const std::regex cifras("[0-9]+");
+    for (auto it = std::sregex_iterator(texto.begin(), texto.end(), cifras); it != std::sregex_iterator(); ++it) {
+        numeros.push_back(it->str());
+    }
+    return numeros;
+}
+
+// numero is written in texto as a whole number, not inside a longer one.
+bool Escrito(const std::string& texto, const std::string& numero) {
+    for (std::size_t p = texto.find(numero); p != std::string::npos; p = texto.find(numero, p + 1)) {
+        const bool antes = p > 0 && std::isdigit(static_cast<unsigned char>(texto[p - 1]));
+        const std::size_t fin = p + numero.size();
+        const bool despues = fin < texto.size() && std::isdigit(static_cast<unsigned char>(texto[fin]));
+        if (!antes && !despues) return true;
+    }
+    return false;
+}
+
+class EjemplosAyuda : public ConPuerto, public ::testing::WithParamInterface<Ejemplo> {};
+
+TEST_P(EjemplosAyuda, ElNucleoDaLoQueDiceLaPagina) {
+    const Ejemplo& e = GetParam();
+    std::vector<NumeroGrande> entradas;
+    for (const char* texto : e.entradas) entradas.push_back(Entrada(texto));
+
+    std::string obtenido = Calcular(e.op, entradas);
+    for (int numero : ui.errores) obtenido += " (error " + std::to_string(numero) + ")";
+    EXPECT_EQ(obtenido, e.resultado);
+    EXPECT_EQ(ui.advertencias, 0);
+
+    const std::string& pagina = TextoDePagina(e.pagina);
+    ASSERT_FALSE(pagina.empty()) << "no page " << e.pagina;
+    std::string numeros_del_ejemplo = e.resultado;
+    for (const char* texto : e.entradas) numeros_del_ejemplo += std::string(" ") + texto;
+    for (const std::string& numero : Numeros(numeros_del_ejemplo)) {
+        EXPECT_TRUE(Escrito(pagina, numero)) << numero << " is not written on " << e.pagina;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Paginas, EjemplosAyuda, ::testing::ValuesIn(kEjemplos));
+
+// Links between help pages lead to a page of the help folder.
+TEST(PaginasAyuda, CadaEnlaceLlevaAUnaPagina) {
+    const std::regex enlace("href=\"([^\"#]*)[^\"]*\"");
+    int paginas = 0;
+    for (const auto& entrada : std::filesystem::directory_iterator(kCarpetaAyuda)) {
+        if (entrada.path().extension() != ".html") continue;
+        ++paginas;
+        std::ifstream fichero(entrada.path(), std::ios::binary);
+        std::ostringstream html;
+        html << fichero.rdbuf();
+        const std::string texto = html.str();
+        for (auto it = std::sregex_iterator(texto.begin(), texto.end(), enlace); it != std::sregex_iterator(); ++it) {
+            const std::string destino = (*it)[1].str();
+            if (destino.empty() || destino.rfind("http", 0) == 0 || destino.rfind("mailto:", 0) == 0) continue;
+            EXPECT_TRUE(std::filesystem::is_regular_file(kCarpetaAyuda / destino))
+                << entrada.path().filename().string() << " links to " << destino;
+        }
+    }
+    EXPECT_GT(paginas, 0) << "no pages in " << kCarpetaAyuda;
+}
+
+}  // namespace
