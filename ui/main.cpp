@@ -5,9 +5,9 @@
 #include "errors/puerto_interfaz.h"
 #include "ui/comprobacion.h"
 #include "ui/shell/entrada.h"
-#include "ui/shell/interfaz_qt.h"
 #include "ui/shell/presentador_dialogos.h"
 #include "ui/shell/principal.h"
+#include "ui/shell/puerto_qt.h"
 #include "ui/ventanas_registradas.h"
 
 int main(int argc, char* argv[]) {
@@ -16,18 +16,26 @@ int main(int argc, char* argv[]) {
     QApplication aplicacion(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tornavela de Cifrados"));
 
-    Principal principal;
-    RegistrarVentanas(principal);
-
+    // The port outlives the main window, whose runs may still be ending when
+    // it is destroyed.
     PresentadorModal presentador;
-    InterfazQt interfaz(principal.Detener(), presentador);
-    puerto::Instalar(&interfaz);
+    PuertoQt puerto_qt(presentador);
+    puerto::Instalar(&puerto_qt);
 
-    auto* entrada = new Entrada;  // deletes itself once dismissed
-    QObject::connect(entrada, &Entrada::Iniciado, &principal, [&principal] { principal.show(); });
-    entrada->show();
+    int resultado = 0;
+    {
+        Principal principal;
+        RegistrarVentanas(principal);
 
-    const int resultado = QApplication::exec();
+        auto* entrada = new Entrada;  // deletes itself once dismissed
+        QObject::connect(entrada, &Entrada::Iniciado, &principal, [&principal] { principal.show(); });
+        entrada->show();
+
+        resultado = QApplication::exec();
+        // Runs still going (the frame closed with them) are abandoned; the
+        // main window's destruction waits for their workers to end.
+        principal.Ejecuciones().AbandonarTodas();
+    }
     puerto::Instalar(nullptr);
     return resultado;
 }

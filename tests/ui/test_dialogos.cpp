@@ -1,6 +1,6 @@
-// The error and warning dialogs and the Qt side of the core's user-interface
-// interface: what each dialog shows, the modal route, calls from a worker
-// thread, pointer shapes, the stop flag and the forwarding interface.
+// The error and warning dialogs and the Qt side of the core's port: what
+// each dialog shows, the modal route, calls from a worker thread, the
+// pointer of each window, and the window's forwarding port.
 #include <atomic>
 #include <functional>
 #include <thread>
@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QCursor>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QThread>
@@ -16,11 +17,11 @@
 #include "errors/catalogo.h"
 #include "soporte/puerto_grabador.h"
 #include "ui/shell/advertencia.h"
-#include "ui/shell/interfaz_qt.h"
-#include "ui/shell/interfaz_reenvio.h"
 #include "ui/shell/mensaje_error.h"
 #include "ui/shell/presentador_dialogos.h"
-#include "ui/shell/puntero_pantalla.h"
+#include "ui/shell/puerto_qt.h"
+#include "ui/shell/puerto_reenvio.h"
+#include "ui/shell/puntero_ventana.h"
 
 using puerto::Puntero;
 
@@ -87,16 +88,15 @@ private slots:
     void advertenciaModal();
     void numerosSinEntradaNoMuestranNada();
     void llamadasDesdeOtroHilo();
-    void punterosComoCursoresDeAnulacion();
-    void detenerYProgreso();
-    void reenvioPasaLoQueNoSeCambia();
+    void punteroDeCadaVentana();
+    void nuncaDetieneYDejaCorrerEventos();
+    void puertoDeVentanaPasaLoQueNoCambia();
 };
 
 // Every catalogue entry reaches the modal MensajeError with its own texts.
 void PruebaDialogos::mensajeErrorParaCadaEntradaDelCatalogo() {
-    std::atomic<bool> detener{false};
     PresentadorModal modal;
-    InterfazQt interfaz(detener, modal);
+    PuertoQt interfaz(modal);
     for (const errores::EntradaCatalogo& entrada : errores::Catalogo()) {
         const QString numero = QString::number(entrada.numero);
         ConDialogoModal(
@@ -131,9 +131,8 @@ void PruebaDialogos::cadaInformeMuestraSoloSusTextos() {
 }
 
 void PruebaDialogos::advertenciaModal() {
-    std::atomic<bool> detener{false};
     PresentadorModal modal;
-    InterfazQt interfaz(detener, modal);
+    PuertoQt interfaz(modal);
     ConDialogoModal(
         [&] { interfaz.MostrarAdvertencia(); },
         [](QWidget& d) {
@@ -147,26 +146,23 @@ void PruebaDialogos::advertenciaModal() {
 }
 
 void PruebaDialogos::numerosSinEntradaNoMuestranNada() {
-    std::atomic<bool> detener{false};
     PresentadorGrabador grabador;
-    InterfazQt interfaz(detener, grabador);
+    PuertoQt interfaz(grabador);
     for (int numero : {0, 12, 14, -1}) interfaz.MostrarError(numero);
     QVERIFY(grabador.errores.isEmpty());
     interfaz.MostrarError(13);
     QCOMPARE(grabador.errores, QList<int>{13});
 }
 
-// A solver on a worker thread: its dialogs and pointer changes are done on the
-// user-interface thread, and it waits for them.
+// A call from another thread: the dialog is shown on the user-interface
+// thread, and the caller waits for it.
 void PruebaDialogos::llamadasDesdeOtroHilo() {
-    std::atomic<bool> detener{false};
     PresentadorGrabador grabador;
-    InterfazQt interfaz(detener, grabador);
+    PuertoQt interfaz(grabador);
     std::atomic<bool> terminado{false};
     std::atomic<int> vistos_al_volver{-1};
     std::thread trabajador([&] {
         interfaz.ProcesarEventos();  // nothing to do off the user-interface thread
-        interfaz.PonerPuntero(Puntero::FlechaReloj);
         interfaz.MostrarError(2);
         // The dialog has been shown by the time the call returns.
         vistos_al_volver = static_cast<int>(grabador.errores.size());
@@ -179,47 +175,41 @@ void PruebaDialogos::llamadasDesdeOtroHilo() {
     QCOMPARE(grabador.errores, QList<int>{2});
     QCOMPARE(grabador.advertencias, 1);
     for (QThread* hilo : grabador.hilos) QCOMPARE(hilo, qApp->thread());
-    QCOMPARE(PunteroPantalla(), Puntero::FlechaReloj);
-    QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::BusyCursor);
-    interfaz.PonerPuntero(Puntero::Normal);
 }
 
-void PruebaDialogos::punterosComoCursoresDeAnulacion() {
-    std::atomic<bool> detener{false};
-    PresentadorGrabador grabador;
-    InterfazQt interfaz(detener, grabador);
-    // Another override (a drag, say) must outlive ours.
-    QGuiApplication::setOverrideCursor(QCursor(Qt::OpenHandCursor));
-
+// Each window has its own pointer: a shape set on one leaves the other's,
+// and the normal shape gives the window back the pointer of what lies below.
+void PruebaDialogos::punteroDeCadaVentana() {
+    QWidget una;
+    QWidget otra;
     const std::pair<Puntero, Qt::CursorShape> kFormas[] = {
         {Puntero::Reloj, Qt::WaitCursor},
         {Puntero::Flecha, Qt::ArrowCursor},
         {Puntero::FlechaReloj, Qt::BusyCursor},
-        {Puntero::FlechaReloj, Qt::BusyCursor},
-        {Puntero::Reloj, Qt::WaitCursor},
     };
+    PonerPunteroVentana(&otra, Puntero::Reloj);
     for (const auto& [puntero, forma] : kFormas) {
-        interfaz.PonerPuntero(puntero);
-        QCOMPARE(PunteroPantalla(), puntero);
-        QCOMPARE(QGuiApplication::overrideCursor()->shape(), forma);
+        PonerPunteroVentana(&una, puntero);
+        QCOMPARE(PunteroVentana(&una), puntero);
+        QCOMPARE(una.cursor().shape(), forma);
+        QCOMPARE(otra.cursor().shape(), Qt::WaitCursor);
     }
-    // A calculation puts back what it found: here, the normal pointer.
-    interfaz.PonerPuntero(Puntero::Normal);
-    QCOMPARE(PunteroPantalla(), Puntero::Normal);
-    QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::OpenHandCursor);
-    interfaz.PonerPuntero(Puntero::Normal);
-    QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::OpenHandCursor);
-    QGuiApplication::restoreOverrideCursor();
+    PonerPunteroVentana(&una, Puntero::Normal);
+    QCOMPARE(PunteroVentana(&una), Puntero::Normal);
+    QCOMPARE(una.cursor().shape(), Qt::ArrowCursor);
+    QCOMPARE(PunteroVentana(&otra), Puntero::Reloj);
+    QVERIFY(QGuiApplication::overrideCursor() == nullptr);  // nothing screen-wide
+
+    PresentadorGrabador grabador;
+    PuertoQt interfaz(grabador);
+    interfaz.PonerPuntero(Puntero::Reloj);  // the program's port owns no window
     QVERIFY(QGuiApplication::overrideCursor() == nullptr);
 }
 
-void PruebaDialogos::detenerYProgreso() {
-    std::atomic<bool> detener{false};
+void PruebaDialogos::nuncaDetieneYDejaCorrerEventos() {
     PresentadorGrabador grabador;
-    InterfazQt interfaz(detener, grabador);
+    PuertoQt interfaz(grabador);
     QVERIFY(!interfaz.DetenerSolicitado());
-    detener = true;
-    QVERIFY(interfaz.DetenerSolicitado());
 
     bool ejecutado = false;
     QTimer::singleShot(0, qApp, [&ejecutado] { ejecutado = true; });
@@ -227,18 +217,17 @@ void PruebaDialogos::detenerYProgreso() {
     QVERIFY(ejecutado);
 }
 
-void PruebaDialogos::reenvioPasaLoQueNoSeCambia() {
-    class ProgresoPropio final : public InterfazReenvio {
-    public:
-        using InterfazReenvio::InterfazReenvio;
-        double valor = 0.0;
-        void PonerProgreso(double v) override { valor = v; }
-    };
+// A window's port sets the pointer on the window and tells the port below,
+// sends the progress bar's values to the window, and passes the rest on.
+void PruebaDialogos::puertoDeVentanaPasaLoQueNoCambia() {
     puerto::PuertoGrabador programa;
     programa.detener_en_consulta = 2;
-    ProgresoPropio ventana(programa);
+    puerto::EnHilo activo(programa);
+    QWidget ventana;
+    double barra = 0.0;
     {
-        puerto::EnHilo activa(ventana);
+        PuertoVentana en_ventana(&ventana, [&barra](double v) { barra = v; });
+        QCOMPARE(&puerto::Actual(), static_cast<puerto::PuertoInterfaz*>(&en_ventana));
         puerto::Actual().MostrarError(5);
         puerto::Actual().MostrarAdvertencia();
         puerto::Actual().PonerPuntero(Puntero::Flecha);
@@ -247,10 +236,12 @@ void PruebaDialogos::reenvioPasaLoQueNoSeCambia() {
         QVERIFY(puerto::Actual().DetenerSolicitado());
         puerto::Actual().PonerProgreso(75.0);
     }
+    QCOMPARE(&puerto::Actual(), static_cast<puerto::PuertoInterfaz*>(&programa));
     QCOMPARE(programa.registro, (std::vector<std::string>{"error 5", "advertencia", "flecha"}));
+    QCOMPARE(PunteroVentana(&ventana), Puntero::Flecha);
     QCOMPARE(programa.eventos, 1L);
     QVERIFY(programa.progresos.empty());
-    QCOMPARE(ventana.valor, 75.0);
+    QCOMPARE(barra, 75.0);
 }
 
 QTEST_MAIN(PruebaDialogos)

@@ -1,5 +1,8 @@
 // The main window: its menus and toolbars, the services it gives the tool
 // windows, the registry of tool windows, arrangement, help and exit.
+#include <atomic>
+#include <thread>
+
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
@@ -20,6 +23,7 @@
 #include "ui/shell/acerca_de.h"
 #include "ui/shell/ayuda_contextual.h"
 #include "ui/shell/barra_estado.h"
+#include "ui/shell/ejecucion.h"
 #include "ui/shell/internet.h"
 #include "ui/shell/principal.h"
 #include "ui/shell/visor_ayuda.h"
@@ -297,14 +301,30 @@ void PruebaPrincipal::textoDeEstado() {
     QCOMPARE(p.Estado()->Texto(), QStringLiteral(" Preparado "));
 }
 
+// Every window gets the frame's services: a stop asked through those of one
+// window ends a run started through those of another.
 void PruebaPrincipal::serviciosCompartidos() {
     Principal p(QStringLiteral(CARPETA_AYUDA_PRUEBA));
-    ServiciosPrincipal& una = p;
-    ServiciosPrincipal& otra = p;
-    QVERIFY(!una.Detener().load());
-    otra.Detener() = true;  // a stop button in one window...
-    QVERIFY(una.Detener().load());  // ...is seen by the run of another
-    QCOMPARE(&una.Detener(), &p.Detener());
+    QList<ServiciosPrincipal*> recibidos;
+    p.RegistrarVentana(QStringLiteral("Factorizacion"), [&](ServiciosPrincipal& s) {
+        recibidos.append(&s);
+        return VentanaDePrueba(QStringLiteral("Factorización"), 21);
+    });
+    p.AbrirVentana(QStringLiteral("Factorizacion"));
+    p.AbrirVentana(QStringLiteral("Factorizacion"));
+    QCOMPARE(recibidos.size(), 2);
+    ServiciosPrincipal& una = *recibidos[0];
+    ServiciosPrincipal& otra = *recibidos[1];
+
+    std::atomic<bool> detenida{false};
+    Ejecucion::Iniciar(una.Ejecuciones(), Hijas(p)[0]->widget(), [&detenida] {
+        while (!puerto::Actual().DetenerSolicitado()) std::this_thread::yield();
+        detenida = true;
+    }, {});
+    QCOMPARE(otra.Ejecuciones().EnCurso().size(), 1);
+    otra.Ejecuciones().DetenerTodas();  // the stop button of the other window
+    QTRY_VERIFY(detenida.load());
+    QTRY_VERIFY(una.Ejecuciones().EnCurso().isEmpty());
 
     QVERIFY(!una.CalcularEn().isNull());
     QVERIFY(!una.CalcularDis().isNull());
@@ -342,6 +362,12 @@ void PruebaPrincipal::registroDeVentanas() {
     // Nothing happens for a disabled key.
     Accion(p, "OpcModulo")->trigger();
     QCOMPARE(Hijas(p).size(), 3);
+
+    // A key that no item or button has is a mistake in the registry, said
+    // at once; the window can still be opened by its key.
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("no menu item or toolbar button.*\"Mdc\"")));
+    p.RegistrarVentana(QStringLiteral("Mdc"), [](ServiciosPrincipal&) { return VentanaDePrueba("MDC", 10); });
+    QVERIFY(p.AbrirVentana(QStringLiteral("Mdc")) != nullptr);
 }
 
 void PruebaPrincipal::listaDeVentanas() {

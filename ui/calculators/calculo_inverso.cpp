@@ -9,7 +9,7 @@
 
 namespace {
 
-const RasgosCalculadora kRasgos{
+const RasgosFormulario kRasgos{
     .nombre = QStringLiteral("CalculoInverso"),
     .titulo = QStringLiteral("Cálculo del Inverso"),
     .icono = QStringLiteral("inverso"),
@@ -44,26 +44,30 @@ protected:
 }  // namespace
 
 CalculoInverso::CalculoInverso(ServiciosPrincipal& servicios) : VentanaCalculadora(servicios, kRasgos) {
-    QLabel* digitos_num = NuevoContador(QStringLiteral("DigitosNum"));
-    numero1_ = NuevaCajaValidada(QStringLiteral("Numero1"), QStringLiteral("Número"),
-                                 QStringLiteral(" Número del cual se calcula el inverso"), digitos_num);
-    AgregarFila(NuevoRotulo(QStringLiteral("EtqNumero"), QStringLiteral("Número")), numero1_, digitos_num);
-
-    QLabel* digitos_mod = NuevoContador(QStringLiteral("DigitosMod"));
-    numero2_ = NuevaCajaValidada(QStringLiteral("Numero2"), QStringLiteral("Modulo"),
-                                 QStringLiteral(" Modulo en el cual se calcula el inverso del número especificado"),
-                                 digitos_mod);
-    AgregarFila(NuevoRotulo(QStringLiteral("EtqModulo"), QStringLiteral("Módulo")), numero2_, digitos_mod);
-
-    QLabel* digitos_inv = NuevoContador(QStringLiteral("DigitosInv"));
-    NuevaSalida(QStringLiteral("Inverso"), QStringLiteral(" Inverso del número dentro del módulo especificado"),
-                digitos_inv);
-    AgregarFila(NuevoRotulo(QStringLiteral("EtqInverso"), QStringLiteral("Inverso")), salida_, digitos_inv);
+    numero1_ = NuevaFilaValidada({.rotulo_nombre = QStringLiteral("EtqNumero"),
+                                  .rotulo = QStringLiteral("Número"),
+                                  .caja = QStringLiteral("Numero1"),
+                                  .consejo = QStringLiteral("Número"),
+                                  .pista = QStringLiteral(" Número del cual se calcula el inverso"),
+                                  .contador = QStringLiteral("DigitosNum")});
+    numero2_ = NuevaFilaValidada(
+        {.rotulo_nombre = QStringLiteral("EtqModulo"),
+         .rotulo = QStringLiteral("Módulo"),
+         .caja = QStringLiteral("Numero2"),
+         .consejo = QStringLiteral("Modulo"),
+         .pista = QStringLiteral(" Modulo en el cual se calcula el inverso del número especificado"),
+         .contador = QStringLiteral("DigitosMod")});
+    QLineEdit* salida = NuevaFilaSalida({.rotulo_nombre = QStringLiteral("EtqInverso"),
+                                         .rotulo = QStringLiteral("Inverso"),
+                                         .caja = QStringLiteral("Salida"),
+                                         .consejo = QStringLiteral("Inverso"),
+                                         .pista = QStringLiteral(" Inverso del número dentro del módulo especificado"),
+                                         .contador = QStringLiteral("DigitosInv")});
 
     auto* filtro = new SoloCifras(this);
-    for (QLineEdit* caja : {numero1_, numero2_, salida_}) caja->installEventFilter(filtro);
+    for (QLineEdit* caja : {numero1_, numero2_, salida}) caja->installEventFilter(filtro);
 
-    AgregarAlPie(NuevoBtnCalcular(
+    ColocarAlPie({NuevoBtnCalcular(
         QStringLiteral("Calcular el inverso"),
         QStringLiteral(" Calcular el inverso del número en el modulo dado y visualizar el resultado"), [this] {
             Calcular(QStringLiteral(" Calculando el inverso ..."), [this] {
@@ -71,5 +75,6 @@ CalculoInverso::CalculoInverso(ServiciosPrincipal& servicios) : VentanaCalculado
                 const NumeroGrande m = NumeroDe(numero2_);
                 EscribirSalida(InversoModular(a, m));  // not coprime: error 3, and 0
             });
-        }));
+        }),
+                  BtnBorrar(), BtnCancelar()});
 }

@@ -8,7 +8,7 @@
 
 namespace {
 
-const RasgosCalculadora kRasgos{
+const RasgosFormulario kRasgos{
     .nombre = QStringLiteral("CalculoMCD"),
     .titulo = QStringLiteral("Cálculo del MCD"),
     .icono = QStringLiteral("mcd"),
@@ -21,22 +21,26 @@ const RasgosCalculadora kRasgos{
 }  // namespace
 
 CalculoMCD::CalculoMCD(ServiciosPrincipal& servicios) : VentanaCalculadora(servicios, kRasgos) {
-    QLabel* digitos1 = NuevoContador(QStringLiteral("DigitosNum1"));
-    numero1_ = NuevaCajaValidada(QStringLiteral("Numero1"), QStringLiteral("Primer número"),
-                                 QStringLiteral(" Primer número de los dos con los que se calculará el MCD"), digitos1);
-    AgregarFila(NuevoRotulo(QStringLiteral("EtqNum1"), QStringLiteral("Numero 1")), numero1_, digitos1);
+    numero1_ = NuevaFilaValidada({.rotulo_nombre = QStringLiteral("EtqNum1"),
+                                  .rotulo = QStringLiteral("Numero 1"),
+                                  .caja = QStringLiteral("Numero1"),
+                                  .consejo = QStringLiteral("Primer número"),
+                                  .pista = QStringLiteral(" Primer número de los dos con los que se calculará el MCD"),
+                                  .contador = QStringLiteral("DigitosNum1")});
+    numero2_ = NuevaFilaValidada({.rotulo_nombre = QStringLiteral("EtqNum2"),
+                                  .rotulo = QStringLiteral("Numero 2"),
+                                  .caja = QStringLiteral("Numero2"),
+                                  .consejo = QStringLiteral("Segundo número"),
+                                  .pista = QStringLiteral(" Segundo número de los dos con los que se calculará el MCD"),
+                                  .contador = QStringLiteral("DigitosNum2")});
+    NuevaFilaSalida({.rotulo_nombre = QStringLiteral("EtiquetaMCD"),
+                     .rotulo = QStringLiteral("MCD"),
+                     .caja = QStringLiteral("Salida"),
+                     .consejo = QStringLiteral("Máximo común divisor"),
+                     .pista = QStringLiteral(" Máximo Común Divisor de los números especificados"),
+                     .contador = QStringLiteral("DigitosMCD")});
 
-    QLabel* digitos2 = NuevoContador(QStringLiteral("DigitosNum2"));
-    numero2_ = NuevaCajaValidada(QStringLiteral("Numero2"), QStringLiteral("Segundo número"),
-                                 QStringLiteral(" Segundo número de los dos con los que se calculará el MCD"), digitos2);
-    AgregarFila(NuevoRotulo(QStringLiteral("EtqNum2"), QStringLiteral("Numero 2")), numero2_, digitos2);
-
-    QLabel* digitos_mcd = NuevoContador(QStringLiteral("DigitosMCD"));
-    NuevaSalida(QStringLiteral("Máximo común divisor"),
-                QStringLiteral(" Máximo Común Divisor de los números especificados"), digitos_mcd);
-    AgregarFila(NuevoRotulo(QStringLiteral("EtiquetaMCD"), QStringLiteral("MCD")), salida_, digitos_mcd);
-
-    AgregarAlPie(NuevoBtnCalcular(
+    ColocarAlPie({NuevoBtnCalcular(
         QStringLiteral("Calcular el máximo común divisor"),
         QStringLiteral(" Calcular el máximo común divisor y visualizar el resultado"), [this] {
             // Two blanks before the dots, as the window has always written it.
@@ -45,5 +49,6 @@ CalculoMCD::CalculoMCD(ServiciosPrincipal& servicios) : VentanaCalculadora(servi
                 const NumeroGrande b = NumeroDe(numero2_);
                 EscribirSalida(MaximoComunDivisor(a, b));
             });
-        }));
+        }),
+                  BtnBorrar(), BtnCancelar()});
 }

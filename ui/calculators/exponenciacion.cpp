@@ -5,11 +5,11 @@
 #include <QPushButton>
 
 #include "bignum/numeros_grandes.h"
-#include "ui/calculators/contador_digitos.h"
+#include "ui/shell/contador_digitos.h"
 
 namespace {
 
-const RasgosCalculadora kRasgos{
+const RasgosFormulario kRasgos{
     .nombre = QStringLiteral("Exponenciacion"),
     .titulo = QStringLiteral("Exponenciación Modular"),
     .icono = QStringLiteral("potencia"),
@@ -25,33 +25,45 @@ const RasgosCalculadora kRasgos{
 Exponenciacion::Exponenciacion(ServiciosPrincipal& servicios) : VentanaCalculadora(servicios, kRasgos) {
     const QString kAlAbrir = TextoDigitos(0, Blancos::Uno);
 
-    QLabel* digitos_base = NuevoContador(QStringLiteral("DigitosBase"), kAlAbrir);
-    num1_ = NuevaCajaValidada(QStringLiteral("Num1"), QStringLiteral("Base"),
-                              QStringLiteral(" Base de la exponenciación modular"), digitos_base);
-    AgregarFila(NuevoRotulo(QStringLiteral("EtqBase"), QStringLiteral("Base")), num1_, digitos_base);
+    num1_ = NuevaFilaValidada({.rotulo_nombre = QStringLiteral("EtqBase"),
+                               .rotulo = QStringLiteral("Base"),
+                               .caja = QStringLiteral("Num1"),
+                               .consejo = QStringLiteral("Base"),
+                               .pista = QStringLiteral(" Base de la exponenciación modular"),
+                               .contador = QStringLiteral("DigitosBase"),
+                               .contador_inicial = kAlAbrir});
+    num2_ = NuevaFilaValidada({.rotulo_nombre = QStringLiteral("EtqExponente"),
+                               .rotulo = QStringLiteral("Exponente"),
+                               .caja = QStringLiteral("Num2"),
+                               .consejo = QStringLiteral("Exponente"),
+                               .pista = QStringLiteral(" Exponente al cual se elevará la base"),
+                               .maximo = kMaximoExponente,
+                               .contador = QStringLiteral("DigitosExp"),
+                               .contador_inicial = kAlAbrir});
+    num3_ = NuevaFilaValidada({.rotulo_nombre = QStringLiteral("EtqModulo"),
+                               .rotulo = QStringLiteral("Modulo"),
+                               .caja = QStringLiteral("Num3"),
+                               .consejo = QStringLiteral("Modulo"),
+                               .pista = QStringLiteral(" Modulo al que se reducirá el resultado"),
+                               .contador = QStringLiteral("DigitosMod"),
+                               .contador_inicial = kAlAbrir});
+    NuevaFilaSalida({.rotulo_nombre = QStringLiteral("EtqResto"),
+                     .rotulo = QStringLiteral("Resto Modular"),
+                     .caja = QStringLiteral("Salida"),
+                     .consejo = QStringLiteral("Resultado"),
+                     .pista = QStringLiteral(" Resultado de la exponenciación modular"),
+                     .contador = QStringLiteral("DigitosResto"),
+                     .contador_inicial = kAlAbrir});
 
-    QLabel* digitos_exp = NuevoContador(QStringLiteral("DigitosExp"), kAlAbrir);
-    num2_ = NuevaCajaValidada(QStringLiteral("Num2"), QStringLiteral("Exponente"),
-                              QStringLiteral(" Exponente al cual se elevará la base"), digitos_exp,
-                              kMaximoExponente);
-    AgregarFila(NuevoRotulo(QStringLiteral("EtqExponente"), QStringLiteral("Exponente")), num2_, digitos_exp);
-
-    QLabel* digitos_mod = NuevoContador(QStringLiteral("DigitosMod"), kAlAbrir);
-    num3_ = NuevaCajaValidada(QStringLiteral("Num3"), QStringLiteral("Modulo"),
-                              QStringLiteral(" Modulo al que se reducirá el resultado"), digitos_mod);
-    AgregarFila(NuevoRotulo(QStringLiteral("EtqModulo"), QStringLiteral("Modulo")), num3_, digitos_mod);
-
-    QLabel* digitos_resto = NuevoContador(QStringLiteral("DigitosResto"), kAlAbrir);
-    NuevaSalida(QStringLiteral("Resultado"), QStringLiteral(" Resultado de la exponenciación modular"),
-                digitos_resto);
-    AgregarFila(NuevoRotulo(QStringLiteral("EtqResto"), QStringLiteral("Resto Modular")), salida_, digitos_resto);
-
-    AgregarAlPie(NuevoBtnCalcular(QStringLiteral("Calcular la operación"), std::nullopt, [this] {
-        Calcular(QStringLiteral(" Calculando la exponenciación ..."), [this] {
-            const NumeroGrande base = NumeroDe(num1_);
-            const NumeroGrande exponente = NumeroDe(num2_);
-            const NumeroGrande m = NumeroDe(num3_);
-            EscribirSalida(PotenciaModular(base, exponente, m));  // zero modulus: error 4
-        });
-    }));
+    ColocarAlPie({NuevoBtnCalcular(QStringLiteral("Calcular la operación"), std::nullopt,
+                                   [this] {
+                                       Calcular(QStringLiteral(" Calculando la exponenciación ..."), [this] {
+                                           const NumeroGrande base = NumeroDe(num1_);
+                                           const NumeroGrande exponente = NumeroDe(num2_);
+                                           const NumeroGrande m = NumeroDe(num3_);
+                                           // zero modulus: error 4
+                                           EscribirSalida(PotenciaModular(base, exponente, m));
+                                       });
+                                   }),
+                  BtnBorrar(), BtnCancelar()});
 }

@@ -8,7 +8,7 @@
 
 namespace {
 
-const RasgosCalculadora kRasgos{
+const RasgosFormulario kRasgos{
     .nombre = QStringLiteral("Modulo"),
     .titulo = QStringLiteral("Resto Modular"),
     .icono = QStringLiteral("modulo"),
@@ -22,23 +22,27 @@ const RasgosCalculadora kRasgos{
 }  // namespace
 
 Modulo::Modulo(ServiciosPrincipal& servicios) : VentanaCalculadora(servicios, kRasgos) {
-    QLabel* digitos_num = NuevoContador(QStringLiteral("DigitosNum"));
-    num1_ = NuevaCajaValidada(QStringLiteral("Num1"), QStringLiteral("Número"),
-                              QStringLiteral(" Número del que se calcula el resto modular"), digitos_num);
-    AgregarFila(NuevoRotulo(QStringLiteral("EtqNumero"), QStringLiteral("Número")), num1_, digitos_num,
-                NuevoBotonSigno(QStringLiteral("BtnMas"), signo_));
+    num1_ = NuevaFilaValidada({.rotulo_nombre = QStringLiteral("EtqNumero"),
+                               .rotulo = QStringLiteral("Número"),
+                               .caja = QStringLiteral("Num1"),
+                               .consejo = QStringLiteral("Número"),
+                               .pista = QStringLiteral(" Número del que se calcula el resto modular"),
+                               .contador = QStringLiteral("DigitosNum")},
+                              NuevoBotonSigno(QStringLiteral("BtnMas"), signo_));
+    num2_ = NuevaFilaValidada({.rotulo_nombre = QStringLiteral("EtqModulo"),
+                               .rotulo = QStringLiteral("Modulo"),
+                               .caja = QStringLiteral("Num2"),
+                               .consejo = QStringLiteral("Modulo"),
+                               .pista = QStringLiteral(" Modulo en el cual se calcula el resto modular"),
+                               .contador = QStringLiteral("DigitosMod")});
+    NuevaFilaSalida({.rotulo_nombre = QStringLiteral("EtqResto"),
+                     .rotulo = QStringLiteral(" Resto Modular"),
+                     .caja = QStringLiteral("Salida"),
+                     .consejo = QStringLiteral("Resto Modular"),
+                     .pista = QStringLiteral(" Resto modular del número y módulo especificados"),
+                     .contador = QStringLiteral("DigitosResto")});
 
-    QLabel* digitos_mod = NuevoContador(QStringLiteral("DigitosMod"));
-    num2_ = NuevaCajaValidada(QStringLiteral("Num2"), QStringLiteral("Modulo"),
-                              QStringLiteral(" Modulo en el cual se calcula el resto modular"), digitos_mod);
-    AgregarFila(NuevoRotulo(QStringLiteral("EtqModulo"), QStringLiteral("Modulo")), num2_, digitos_mod);
-
-    QLabel* digitos_resto = NuevoContador(QStringLiteral("DigitosResto"));
-    NuevaSalida(QStringLiteral("Resto Modular"), QStringLiteral(" Resto modular del número y módulo especificados"),
-                digitos_resto);
-    AgregarFila(NuevoRotulo(QStringLiteral("EtqResto"), QStringLiteral(" Resto Modular")), salida_, digitos_resto);
-
-    AgregarAlPie(NuevoBtnCalcular(
+    ColocarAlPie({NuevoBtnCalcular(
         QStringLiteral("Calcular el Resto Modular"),
         QStringLiteral(" Calcular el resto modular y visualizar el resultado"), [this] {
             Calcular(QStringLiteral(" Calculando el modulo ..."), [this] {
@@ -46,5 +50,6 @@ Modulo::Modulo(ServiciosPrincipal& servicios) : VentanaCalculadora(servicios, kR
                 const NumeroGrande m = NumeroDe(num2_);
                 EscribirSalida(Reducir(a, m));  // zero modulus: error 4, and 0
             });
-        }));
+        }),
+                  BtnBorrar(), BtnCancelar()});
 }

@@ -8,8 +8,8 @@
 #include <QPushButton>
 
 #include "bignum/numeros_grandes.h"
-#include "ui/calculators/contador_digitos.h"
-#include "ui/calculators/pistas_estado.h"
+#include "ui/shell/contador_digitos.h"
+#include "ui/shell/pistas_estado.h"
 #include "ui/shell/iconos.h"
 
 // One of the four operation buttons and what it does.
@@ -26,7 +26,7 @@ struct OperacionBasica {
 
 namespace {
 
-const RasgosCalculadora kRasgos{
+const RasgosFormulario kRasgos{
     .nombre = QStringLiteral("OpBasicas"),
     .titulo = QStringLiteral("Operaciones Básicas"),
     .icono = QStringLiteral("op_basicas"),
@@ -63,17 +63,20 @@ const OperacionBasica kOperaciones[] = {
 }  // namespace
 
 OpBasicas::OpBasicas(ServiciosPrincipal& servicios) : VentanaCalculadora(servicios, kRasgos) {
-    QLabel* digitos1 = NuevoContador(QStringLiteral("DigitosOp1"));
-    operando1_ = NuevaCajaValidada(QStringLiteral("Operando1"), QStringLiteral("Primer operando"),
-                                   QStringLiteral(" Primer operando"), digitos1);
-    AgregarFila(NuevoRotulo(QStringLiteral("EtqOperando1"), QStringLiteral("Operando 1")), operando1_, digitos1,
-                NuevoBotonSigno(QStringLiteral("BtnMas1"), signo1_));
-
-    QLabel* digitos2 = NuevoContador(QStringLiteral("DigitosOp2"));
-    operando2_ = NuevaCajaValidada(QStringLiteral("Operando2"), QStringLiteral("Segundo operando"),
-                                   QStringLiteral(" Segundo operando"), digitos2);
-    AgregarFila(NuevoRotulo(QStringLiteral("EtqOperando2"), QStringLiteral("Operando 2")), operando2_, digitos2,
-                NuevoBotonSigno(QStringLiteral("BtnMas2"), signo2_));
+    operando1_ = NuevaFilaValidada({.rotulo_nombre = QStringLiteral("EtqOperando1"),
+                                    .rotulo = QStringLiteral("Operando 1"),
+                                    .caja = QStringLiteral("Operando1"),
+                                    .consejo = QStringLiteral("Primer operando"),
+                                    .pista = QStringLiteral(" Primer operando"),
+                                    .contador = QStringLiteral("DigitosOp1")},
+                                   NuevoBotonSigno(QStringLiteral("BtnMas1"), signo1_));
+    operando2_ = NuevaFilaValidada({.rotulo_nombre = QStringLiteral("EtqOperando2"),
+                                    .rotulo = QStringLiteral("Operando 2"),
+                                    .caja = QStringLiteral("Operando2"),
+                                    .consejo = QStringLiteral("Segundo operando"),
+                                    .pista = QStringLiteral(" Segundo operando"),
+                                    .contador = QStringLiteral("DigitosOp2")},
+                                   NuevoBotonSigno(QStringLiteral("BtnMas2"), signo2_));
 
     // The modulus row: hidden at load, with BtnModulo standing in the box's place.
     digitos_mod_ = NuevoContador(QStringLiteral("DigitosMod"));
@@ -92,10 +95,12 @@ OpBasicas::OpBasicas(ServiciosPrincipal& servicios) : VentanaCalculadora(servici
     // The captions' column fits the button, so moving it moves nothing else.
     Rejilla()->setColumnMinimumWidth(0, btn_modulo_->sizeHint().width());
 
-    QLabel* digitos_res = NuevoContador(QStringLiteral("DigitosRes"));
-    NuevaSalida(QStringLiteral("Resultado de la operación"), std::nullopt, digitos_res);
-    pistas_->Poner(salida_, [this] { return PistaSalida(); });
-    AgregarFila(NuevoRotulo(QStringLiteral("EtqResultado"), QStringLiteral("Resultado")), salida_, digitos_res);
+    QLineEdit* salida = NuevaFilaSalida({.rotulo_nombre = QStringLiteral("EtqResultado"),
+                                         .rotulo = QStringLiteral("Resultado"),
+                                         .caja = QStringLiteral("Salida"),
+                                         .consejo = QStringLiteral("Resultado de la operación"),
+                                         .contador = QStringLiteral("DigitosRes")});
+    Pistas()->Poner(salida, [this] { return PistaSalida(); });
 
     QFrame* panel2 = NuevoPanel(QStringLiteral("Panel2"));
     auto* botones = new QHBoxLayout(panel2);
@@ -110,7 +115,7 @@ OpBasicas::OpBasicas(ServiciosPrincipal& servicios) : VentanaCalculadora(servici
         botones->addWidget(boton);
         operaciones_.append(boton);
     }
-    AgregarAlPie(panel2);
+    ColocarAlPie({panel2, BtnBorrar(), BtnCancelar()});
 }
 
 void OpBasicas::ActivarCalculo() {
@@ -123,10 +128,10 @@ void OpBasicas::DesactivarCalculo() {
     MostrarMarcador(true);
 }
 
-void OpBasicas::ContarSalida() {
-    const QString texto = salida_->text();
+QString OpBasicas::TextoContadorSalida(const QLineEdit* salida) const {
+    const QString texto = salida->text();
     const qsizetype cifras = texto.startsWith(u'-') ? texto.size() - 1 : texto.size();
-    contador_salida_->setText(TextoDigitos(cifras, Blancos::Uno));
+    return TextoDigitos(cifras, Blancos::Uno);
 }
 
 QString OpBasicas::PistaSalida() const {

@@ -28,7 +28,7 @@ public:
 protected:
     void ActivarCalculo() override;
     void DesactivarCalculo() override;
-    void ContarSalida() override;
+    QString TextoContadorSalida(const QLineEdit* salida) const override;
 
 private:
     void Operar(const OperacionBasica& operacion);

@@ -8,12 +8,11 @@
 
 #include "bignum/numeros_grandes.h"
 #include "solvers/primalidad.h"
-#include "ui/calculators/contador_digitos.h"
-#include "ui/shell/interfaz_reenvio.h"
+#include "ui/shell/contador_digitos.h"
 
 namespace {
 
-const RasgosCalculadora kRasgos{
+const RasgosFormulario kRasgos{
     .nombre = QStringLiteral("Primalidad"),
     .titulo = QStringLiteral("Test de Primalidad"),
     .icono = QStringLiteral("primalidad"),
@@ -24,25 +23,16 @@ const RasgosCalculadora kRasgos{
     .puntero_ocupado = puerto::Puntero::FlechaReloj,
 };
 
-// The test's progress goes to Gauge; everything else to the interface that
-// was current before.
-class ProgresoEnGauge final : public InterfazReenvio {
-public:
-    ProgresoEnGauge(puerto::PuertoInterfaz& destino, QProgressBar* gauge) : InterfazReenvio(destino), gauge_(gauge) {}
-
-    void PonerProgreso(double valor) override { gauge_->setValue(qBound(0, qRound(valor), 100)); }
-
-private:
-    QProgressBar* gauge_;
-};
-
 }  // namespace
 
 Primalidad::Primalidad(ServiciosPrincipal& servicios) : VentanaCalculadora(servicios, kRasgos) {
-    QLabel* digitos_num = NuevoContador(QStringLiteral("DigitosNum"), TextoDigitos(0, Blancos::Uno));
-    numero_ = NuevaCajaValidada(QStringLiteral("Numero"), QStringLiteral("Número"),
-                                QStringLiteral(" Número al que se aplicará el Test de Primalidad"), digitos_num);
-    AgregarFila(NuevoRotulo(QStringLiteral("EtqNum1"), QStringLiteral("Número")), numero_, digitos_num);
+    numero_ = NuevaFilaValidada({.rotulo_nombre = QStringLiteral("EtqNum1"),
+                                 .rotulo = QStringLiteral("Número"),
+                                 .caja = QStringLiteral("Numero"),
+                                 .consejo = QStringLiteral("Número"),
+                                 .pista = QStringLiteral(" Número al que se aplicará el Test de Primalidad"),
+                                 .contador = QStringLiteral("DigitosNum"),
+                                 .contador_inicial = TextoDigitos(0, Blancos::Uno)});
 
     gauge_ = new QProgressBar(this);
     gauge_->setObjectName(QStringLiteral("Gauge"));
@@ -60,24 +50,23 @@ Primalidad::Primalidad(ServiciosPrincipal& servicios) : VentanaCalculadora(servi
     Rejilla()->addWidget(NuevoRotulo(QStringLiteral("Label1"), QStringLiteral("¿Es Primo?")), fila_respuesta, 0);
     Rejilla()->addWidget(respuesta_, fila_respuesta, 2);
 
-    AgregarAlPie(NuevoBtnCalcular(QStringLiteral("Aplicar el test de primalidad"),
-                                  QStringLiteral(" Aplica el Test de Primalidad al número especificado"),
-                                  [this] { Probar(); }));
+    ColocarAlPie({NuevoBtnCalcular(QStringLiteral("Aplicar el test de primalidad"),
+                                   QStringLiteral(" Aplica el Test de Primalidad al número especificado"),
+                                   [this] { Probar(); }),
+                  BtnBorrar(), BtnCancelar()});
 }
 
 void Primalidad::Probar() {
-    Calcular(QStringLiteral(" Realizando el Test de Primalidad ..."), [this] {
-        gauge_->setValue(0);
-        const NumeroGrande n = NumeroDe(numero_);
-        bool primo = false;
-        {
-            ProgresoEnGauge progreso(puerto::Actual(), gauge_);
-            puerto::EnHilo en_gauge(progreso);
-            primo = EsPrimo(n);
-        }
-        gauge_->setValue(100);
-        respuesta_->setText(primo ? QStringLiteral("Sí") : QStringLiteral("No"));
-    });
+    // The test writes its progress values, which go to Gauge.
+    Calcular(
+        QStringLiteral(" Realizando el Test de Primalidad ..."),
+        [this] {
+            gauge_->setValue(0);
+            const bool primo = EsPrimo(NumeroDe(numero_));
+            gauge_->setValue(100);
+            respuesta_->setText(primo ? QStringLiteral("Sí") : QStringLiteral("No"));
+        },
+        [this](double valor) { gauge_->setValue(qBound(0, qRound(valor), 100)); });
 }
 
 void Primalidad::LimpiarResultado() {

@@ -8,7 +8,7 @@
 
 namespace {
 
-const RasgosCalculadora kRasgos{
+const RasgosFormulario kRasgos{
     .nombre = QStringLiteral("RaizCuadrada"),
     .titulo = QStringLiteral("Raiz Cuadrada"),
     .icono = QStringLiteral("raiz"),
@@ -21,20 +21,24 @@ const RasgosCalculadora kRasgos{
 }  // namespace
 
 RaizCuadrada::RaizCuadrada(ServiciosPrincipal& servicios) : VentanaCalculadora(servicios, kRasgos) {
-    QLabel* digitos_num = NuevoContador(QStringLiteral("DigitosNum"));
-    numero_ = NuevaCajaValidada(QStringLiteral("Numero"), QStringLiteral("Número"),
-                                QStringLiteral(" Número del que se calculará la Raíz Cuadrada"), digitos_num);
-    AgregarFila(NuevoRotulo(QStringLiteral("EtqNum1"), QStringLiteral("Numero")), numero_, digitos_num);
+    numero_ = NuevaFilaValidada({.rotulo_nombre = QStringLiteral("EtqNum1"),
+                                 .rotulo = QStringLiteral("Numero"),
+                                 .caja = QStringLiteral("Numero"),
+                                 .consejo = QStringLiteral("Número"),
+                                 .pista = QStringLiteral(" Número del que se calculará la Raíz Cuadrada"),
+                                 .contador = QStringLiteral("DigitosNum")});
+    NuevaFilaSalida({.rotulo_nombre = QStringLiteral("EtiquetaRaiz"),
+                     .rotulo = QStringLiteral("Raíz Cuadrada"),
+                     .caja = QStringLiteral("Salida"),
+                     .consejo = QStringLiteral("Raíz Cuadrada"),
+                     .pista = QStringLiteral(" Parte entera de la Raiz Cuadrada del número especificado"),
+                     .contador = QStringLiteral("DigitosRaiz")});
 
-    QLabel* digitos_raiz = NuevoContador(QStringLiteral("DigitosRaiz"));
-    NuevaSalida(QStringLiteral("Raíz Cuadrada"),
-                QStringLiteral(" Parte entera de la Raiz Cuadrada del número especificado"), digitos_raiz);
-    AgregarFila(NuevoRotulo(QStringLiteral("EtiquetaRaiz"), QStringLiteral("Raíz Cuadrada")), salida_, digitos_raiz);
-
-    AgregarAlPie(NuevoBtnCalcular(
-        QStringLiteral("Calcular la raíz cuadrada"), QStringLiteral(" Calcula la parte entera de la Raiz Cuadrada"),
-        [this] {
-            Calcular(QStringLiteral(" Calculando la Raíz Cuadrada ..."),
-                     [this] { EscribirSalida(RaizEntera(NumeroDe(numero_))); });
-        }));
+    ColocarAlPie({NuevoBtnCalcular(QStringLiteral("Calcular la raíz cuadrada"),
+                                   QStringLiteral(" Calcula la parte entera de la Raiz Cuadrada"),
+                                   [this] {
+                                       Calcular(QStringLiteral(" Calculando la Raíz Cuadrada ..."),
+                                                [this] { EscribirSalida(RaizEntera(NumeroDe(numero_))); });
+                                   }),
+                  BtnBorrar(), BtnCancelar()});
 }

@@ -64,6 +64,10 @@ void Principal::MostrarBuscadorAyuda() { cuadro_dialogo_.MostrarBuscador(); }
 void Principal::MostrarAyudaSobreAyuda() { cuadro_dialogo_.MostrarAyudaSobreAyuda(); }
 
 void Principal::RegistrarVentana(const QString& clave, FabricaVentana fabrica) {
+    if (!acciones_de_clave_.contains(clave)) {
+        qWarning("Principal: no menu item or toolbar button opens the window registered under \"%s\"",
+                 qPrintable(clave));
+    }
     fabricas_.insert(clave, std::move(fabrica));
     for (QAction* accion : acciones_de_clave_.value(clave)) accion->setEnabled(true);
 }
@@ -171,6 +175,7 @@ void Principal::closeEvent(QCloseEvent* evento) {
             return;
         }
     }
+    ejecuciones_.AbandonarTodas();
     cuadro_dialogo_.Cerrar();
     evento->accept();
 }

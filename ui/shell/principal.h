@@ -12,10 +12,11 @@
 //
 // Closing the frame closes every child first and then ends the program,
 // with no question and nothing saved; a child that refuses to close keeps
-// the frame open.
+// the frame open. A closing child abandons its run; any run left is
+// abandoned with the frame, and the registry waits for their workers when
+// the frame is destroyed.
 #pragma once
 
-#include <atomic>
 #include <functional>
 
 #include <QHash>
@@ -25,6 +26,7 @@
 
 #include "ui/shell/cuadro_dialogo.h"
 #include "ui/shell/disposicion.h"
+#include "ui/shell/ejecucion.h"
 #include "ui/shell/servicios.h"
 
 class BarraEstado;
@@ -45,7 +47,7 @@ public:
 
     // ServiciosPrincipal.
     void EscribirEstado(const QString& texto) override;
-    std::atomic<bool>& Detener() override { return detener_; }
+    RegistroEjecuciones& Ejecuciones() override { return ejecuciones_; }
     QIcon CalcularEn() const override;
     QIcon CalcularDis() const override;
     void MostrarTemaAyuda(int tema) override;
@@ -100,7 +102,7 @@ private:
     QMenu* menu_ventana_ = nullptr;
     QList<QAction*> lista_ventanas_;  // the window list now in the Ventana menu
     CuadroDialogo cuadro_dialogo_;
-    std::atomic<bool> detener_{false};
+    RegistroEjecuciones ejecuciones_;
     QHash<QString, FabricaVentana> fabricas_;
     QHash<QString, QList<QAction*>> acciones_de_clave_;
     QPointer<QMdiSubWindow> acerca_compartido_;

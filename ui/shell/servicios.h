@@ -3,10 +3,10 @@
 // tests pass a fake that records what was asked.
 #pragma once
 
-#include <atomic>
-
 #include <QIcon>
 #include <QString>
+
+class RegistroEjecuciones;
 
 class ServiciosPrincipal {
 public:
@@ -16,10 +16,10 @@ public:
     // place. Hints begin with a blank; " Preparado" means idle.
     virtual void EscribirEstado(const QString& texto) = 0;
 
-    // Detener: the one stop flag of the whole program. Problem windows clear
-    // it when they load and before each run, their stop buttons set it, and
-    // the solvers read it, possibly from a worker thread.
-    virtual std::atomic<bool>& Detener() = 0;
+    // The runs of solvers in progress, started through it (ejecucion.h). A
+    // stop button of any problem window calls DetenerTodas: every run in
+    // progress stops, and a run started afterwards does not.
+    virtual RegistroEjecuciones& Ejecuciones() = 0;
 
     // CalcularEn / CalcularDis: the pictures of a Calculate button whose
     // window holds valid input / invalid input.

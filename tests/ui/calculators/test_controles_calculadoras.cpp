@@ -11,7 +11,7 @@
 #include <QToolBar>
 
 #include "calculators/banco_calculadoras.h"
-#include "ui/calculators/contador_digitos.h"
+#include "ui/shell/contador_digitos.h"
 #include "ui/shell/ayuda_contextual.h"
 #include "ui/shell/principal.h"
 #include "ui/ventanas_registradas.h"

@@ -1,5 +1,5 @@
 // Services of the main window for window tests: records every hint and help
-// request and keeps a stop flag of its own.
+// request and keeps a registry of runs of its own.
 //
 //   ServiciosGrabadores servicios;
 //   OpBasicas ventana(servicios);
@@ -12,6 +12,7 @@
 #include <QPixmap>
 #include <QStringList>
 
+#include "ui/shell/ejecucion.h"
 #include "ui/shell/servicios.h"
 
 class ServiciosGrabadores final : public ServiciosPrincipal {
@@ -20,13 +21,13 @@ public:
     QList<int> temas;      // help topics asked for, in order
     int buscador = 0;      // times the topic finder was asked for
     int sobre_ayuda = 0;   // times the help on help was asked for
-    std::atomic<bool> detener{false};
+    RegistroEjecuciones ejecuciones;
     // Two plain pictures, told apart by QIcon::cacheKey().
     QIcon calcular_en{Lleno(Qt::green)};
     QIcon calcular_dis{Lleno(Qt::gray)};
 
     void EscribirEstado(const QString& texto) override { estados.append(texto); }
-    std::atomic<bool>& Detener() override { return detener; }
+    RegistroEjecuciones& Ejecuciones() override { return ejecuciones; }
     QIcon CalcularEn() const override { return calcular_en; }
     QIcon CalcularDis() const override { return calcular_dis; }
     void MostrarTemaAyuda(int tema) override { temas.append(tema); }

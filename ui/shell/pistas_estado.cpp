@@ -1,4 +1,4 @@
-#include "ui/calculators/pistas_estado.h"
+#include "ui/shell/pistas_estado.h"
 
 #include <QMouseEvent>
 #include <QWidget>

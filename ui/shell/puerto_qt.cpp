@@ -1,4 +1,4 @@
-#include "ui/shell/interfaz_qt.h"
+#include "ui/shell/puerto_qt.h"
 
 #include <utility>
 
@@ -7,7 +7,6 @@
 
 #include "errors/catalogo.h"
 #include "ui/shell/presentador_dialogos.h"
-#include "ui/shell/puntero_pantalla.h"
 
 namespace {
 
@@ -29,26 +28,21 @@ void EnHiloVentanas(Accion&& accion) {
 
 }  // namespace
 
-InterfazQt::InterfazQt(std::atomic<bool>& detener, PresentadorDialogos& presentador)
-    : detener_(detener), presentador_(presentador) {}
+PuertoQt::PuertoQt(PresentadorDialogos& presentador) : presentador_(presentador) {}
 
-void InterfazQt::MostrarError(int numero) {
+void PuertoQt::MostrarError(int numero) {
     const errores::EntradaCatalogo* entrada = errores::BuscarError(numero);
     if (entrada == nullptr) return;
     EnHiloVentanas([this, entrada] { presentador_.MostrarError(*entrada); });
 }
 
-void InterfazQt::MostrarAdvertencia() {
+void PuertoQt::MostrarAdvertencia() {
     EnHiloVentanas([this] { presentador_.MostrarAdvertencia(); });
 }
 
-void InterfazQt::PonerPuntero(puerto::Puntero forma) {
-    EnHiloVentanas([forma] { PonerPunteroPantalla(forma); });
-}
-
-void InterfazQt::ProcesarEventos() {
-    // Often enough for a stop button to answer at once, rarely enough that
-    // a solver's short steps are not spent in the event loop.
+void PuertoQt::ProcesarEventos() {
+    // Often enough for the window to stay live, rarely enough that a
+    // method's short steps are not spent in the event loop.
     constexpr auto kIntervalo = std::chrono::milliseconds(5);
     if (!EnHiloDeVentanas()) return;
     const auto ahora = std::chrono::steady_clock::now();
@@ -56,5 +50,3 @@ void InterfazQt::ProcesarEventos() {
     eventos_ejecutados_ = ahora;
     QCoreApplication::processEvents();
 }
-
-bool InterfazQt::DetenerSolicitado() { return detener_.load(); }
