@@ -5,16 +5,21 @@
 // byte representation, schoolbook style, so the cost of each operation grows
 // with the number of digits as the program sets out to show.
 //
-// Inputs are never changed. Functions that return a NumeroGrande give a new
-// record; the forms with a `Resultado` parameter write into it instead,
-// reusing its storage (for loops that must not allocate), and accept a
-// `Resultado` that is the same record as one of the inputs. Working storage
-// is kept per thread and reused from call to call.
+// Inputs are never changed, and each may have high zeros: it is read as the
+// value it denotes (see numero_grande.h), at the cost of one look at its top
+// digit when it has none. Results are normalised, except where said below.
+// Functions that return a NumeroGrande give a new record; the forms with a
+// `Resultado` parameter write into it instead, reusing its storage (for
+// loops that must not allocate), and accept a `Resultado` that is the same
+// record as one of the inputs. Working storage is kept per thread and
+// reused from call to call.
 //
 // Failures are reported through the error catalogue and the caller carries
 // on with the value given below: division by zero (error 2), a zero modulus
 // (error 4), no inverse (error 3). A result that would need more than
-// kMaxDigitos digits is reported as error 13 and gives zero.
+// kMaxDigitos digits is reported as error 13 and gives zero. One call
+// reports each failure once at most: no operation shows the same dialog
+// again and again.
 #pragma once
 
 #include <cstdint>
@@ -24,14 +29,15 @@
 // ---- Comparison of magnitudes (signs are ignored) -------------------------
 
 // 0 when both have the same Longitud, 1 when A has more digits, 2 when B has.
+// Longitud as written: high zeros count here.
 std::uint8_t CompararLongitudes(const NumeroGrande& A, const NumeroGrande& B);
 bool SonIguales(const NumeroGrande& A, const NumeroGrande& B);  // |A| = |B|
 bool EsMayor(const NumeroGrande& A, const NumeroGrande& B);     // |A| > |B|
 bool EsMenor(const NumeroGrande& A, const NumeroGrande& B);     // |A| < |B|
 
 // Pads the shorter of the two with high zeros up to the other's Longitud.
-// The padded record breaks the no-leading-zero rule; it is only meant for
-// working copies.
+// The padded record breaks the no-leading-zero rule; every operation still
+// reads it as its value.
 void IgualarLongitudes(NumeroGrande& A, NumeroGrande& B);
 
 // ---- Sum and difference ----------------------------------------------------
@@ -51,11 +57,14 @@ void Restar(const NumeroGrande& A, const NumeroGrande& B, NumeroGrande& Resultad
 NumeroGrande Multiplicar(const NumeroGrande& A, const NumeroGrande& B);
 void Multiplicar(const NumeroGrande& A, const NumeroGrande& B, NumeroGrande& Resultado);
 
-// |A| * D with sign '+', for a digit D of 0..25. D = 0 keeps A's number of
-// digits, all zero (it adds nothing where it is used).
+// |A| * D with sign '+', for a digit D of 0..25. D = 0 keeps the number of
+// digits of A's value, all zero (it adds nothing where it is used): a zero
+// written "000" when A is 123.
 NumeroGrande MultiplicarPorDigito(const NumeroGrande& A, std::uint8_t D);
 
-// X becomes X * 10^N (N >= 0); the sign does not change.
+// X becomes X * 10^N (N >= 0; a negative N changes nothing); the sign does
+// not change. X's high zeros are kept, and a zero grows by N zeros ("000"
+// for a zero shifted by 2).
 void DesplazarDigitos(NumeroGrande& X, std::int16_t N);
 
 // '+' when both signs are equal, '-' otherwise.
@@ -82,7 +91,9 @@ void DividirEntreDos(const NumeroGrande& X, NumeroGrande& Mitad, std::uint8_t* R
 // ---- Modular operations ----------------------------------------------------
 
 // A reduced modulo M, in [0, M) for a positive M (a zero signed '-' gives 0).
-// A zero modulus reports error 4 and gives zero.
+// The modulus's sign is not looked at: a negative M works as |M|, so -3
+// modulo -5 is 2, like -3 modulo 5. A zero modulus reports error 4 and gives
+// zero.
 NumeroGrande Reducir(const NumeroGrande& A, const NumeroGrande& M);
 void Reducir(const NumeroGrande& A, const NumeroGrande& M, NumeroGrande& Resultado);
 
@@ -94,9 +105,11 @@ NumeroGrande ABinario(const NumeroGrande& X);
 
 // Base^|Exponente| mod M by squaring and multiplying over the exponent's bits
 // from the lowest. An exponent of 0 gives one; an exponent of one (or -1)
-// gives Reducir(Base, M). A zero modulus reports error 4 once per call and
-// gives zero (one for an exponent of 0); an exponent of more than kMaxDigitos
-// bits reports error 13 and gives zero.
+// gives Reducir(Base, M). A negative M works as |M|, as in Reducir. A zero
+// modulus reports error 4 once per call and gives zero (one for an exponent
+// of 0); an exponent of more than kMaxDigitos bits reports error 13 and
+// gives zero, and so does, once, a square or product of more than
+// kMaxDigitos digits (a base or modulus of more than half that many).
 NumeroGrande PotenciaModular(const NumeroGrande& Base, const NumeroGrande& Exponente,
                              const NumeroGrande& M);
 void PotenciaModular(const NumeroGrande& Base, const NumeroGrande& Exponente,
@@ -109,8 +122,11 @@ NumeroGrande MaximoComunDivisor(const NumeroGrande& A, const NumeroGrande& B);
 void MaximoComunDivisor(const NumeroGrande& A, const NumeroGrande& B, NumeroGrande& Resultado);
 
 // x with A * x = 1 modulo M, in [1, M - 1], by an extended Euclid that keeps
-// non-negative coefficients. A not coprime with M reports error 3 and gives
-// zero; modulo 1 the result is one; the inverse of 1 is 1.
+// non-negative coefficients. A is reduced into [0, M) first, so a negative A
+// gives the inverse of its residue (-3 modulo 7 gives 2, the inverse of 4),
+// and a negative M works as |M|, as in Reducir. A not coprime with M reports
+// error 3 and gives zero (modulo 0 only 1 and -1 are coprime with M); modulo
+// 1 the result is one; the inverse of 1 is 1.
 NumeroGrande InversoModular(const NumeroGrande& A, const NumeroGrande& M);
 
 // ---- Square root and helpers -----------------------------------------------
@@ -120,8 +136,9 @@ NumeroGrande InversoModular(const NumeroGrande& A, const NumeroGrande& M);
 NumeroGrande RaizEntera(const NumeroGrande& X);
 void RaizEntera(const NumeroGrande& X, NumeroGrande& Resultado);
 
-// A * 10^(B's Longitud) + B, sign '+': A's digits placed above B's. A zero A
-// keeps its zero on top, so callers pass a non-zero A.
+// A * 10^(B's Longitud) + B, sign '+': the digits of A's value placed above
+// B's digits as written (B = "05" puts A two places up). A zero A keeps its
+// zero on top, so callers pass a non-zero A.
 NumeroGrande Concatenar(const NumeroGrande& A, const NumeroGrande& B);
 
 // Splits N = 2^s * D with D odd and returns s. 0 gives s = 1 and D = 0.

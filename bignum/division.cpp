@@ -168,8 +168,13 @@ void DividirMagnitudes(const NumeroGrande& N, const NumeroGrande& D, char signo,
 
 }  // namespace
 
-void Dividir(const NumeroGrande& Dividendo, const NumeroGrande& Divisor,
+void Dividir(const NumeroGrande& Dividendo_entrada, const NumeroGrande& Divisor_entrada,
              NumeroGrande& Cociente, NumeroGrande& Resto) {
+    // Normalised first: the digit estimates read the divisor's top digits,
+    // which must not be zeros.
+    const bignum_interno::Normalizado dividendo(Dividendo_entrada), divisor(Divisor_entrada);
+    const NumeroGrande& Dividendo = *dividendo;
+    const NumeroGrande& Divisor = *divisor;
     if (ComprobarDivisor(Divisor)) return;
     const char signo = SignoDeProducto(Dividendo.Signo, Divisor.Signo);
     const int orden = CompararMagnitudes(Divisor, Dividendo);
@@ -185,7 +190,9 @@ void Dividir(const NumeroGrande& Dividendo, const NumeroGrande& Divisor,
     }
 }
 
-void DividirEntreDos(const NumeroGrande& X, NumeroGrande& Mitad, std::uint8_t* Resto) {
+void DividirEntreDos(const NumeroGrande& X_entrada, NumeroGrande& Mitad, std::uint8_t* Resto) {
+    const bignum_interno::Normalizado normalizado(X_entrada);
+    const NumeroGrande& X = *normalizado;  // Mitad may still be X_entrada
     int superior = X.Longitud - 1;  // digit position being halved
     int longitud = X.Longitud;
     if (&Mitad != &X) Dimensionar(Mitad, longitud);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "bignum/numero_grande.h"
 
@@ -32,8 +33,37 @@ inline void Dimensionar(NumeroGrande& X, int longitud) {
 // and leaves X zero.
 void Desbordamiento(NumeroGrande& X);
 
-// |A| compared with |B| on the digits 0..Longitud-1: -1, 0 or 1. Decides by
-// Longitud first, so both must be normalised.
+// |A| compared with |B|: -1, 0 or 1. Decides by the lengths of the values
+// first (high zeros do not count), then digit by digit from the top.
 int CompararMagnitudes(const NumeroGrande& A, const NumeroGrande& B);
+
+// An input of a public operation read as its value: the record itself when
+// it has no high zero (told by its top digit, so a normalised input costs
+// one comparison and no copy), otherwise a copy without them, held by this
+// object. With `sin_signo` a '-' is dropped too (a modulus, whose sign is
+// not looked at). The loops behind the entry points then only ever see
+// normalised numbers. The copy is the caller's own, so an output that is
+// the same record as this input may be written while the copy is read.
+class Normalizado {
+public:
+    explicit Normalizado(const NumeroGrande& x, bool sin_signo = false) : valor_(&x) {
+        const bool ceros_arriba = x.Longitud > 1 && x.Digitos[x.Longitud - 1] == 0;
+        if (!ceros_arriba && !(sin_signo && x.Signo == '-')) return;
+        NumeroGrande& copia = copia_.emplace();
+        const int longitud = LongitudDelValor(x);
+        copia.Digitos.assign(x.Digitos.begin(), x.Digitos.begin() + longitud);
+        copia.Longitud = static_cast<std::int16_t>(longitud);
+        copia.Signo = sin_signo ? '+' : x.Signo;
+        valor_ = &copia;
+    }
+    Normalizado(const Normalizado&) = delete;
+    Normalizado& operator=(const Normalizado&) = delete;
+
+    const NumeroGrande& operator*() const { return *valor_; }
+
+private:
+    std::optional<NumeroGrande> copia_;
+    const NumeroGrande* valor_;
+};
 
 }  // namespace bignum_interno

@@ -7,6 +7,7 @@
 #include "errors/errores.h"
 
 using bignum_interno::Cero;
+using bignum_interno::Normalizado;
 using bignum_interno::Uno;
 
 namespace {
@@ -17,7 +18,7 @@ void RestoDe(const NumeroGrande& A, const NumeroGrande& M, NumeroGrande& R) {
     Dividir(A, M, cociente, R);
 }
 
-// Reducir for a modulus already known to be non-zero.
+// Reducir for normalised inputs and a modulus already known to be positive.
 void ReducirSinComprobar(const NumeroGrande& A, const NumeroGrande& M, NumeroGrande& R) {
     if (A.Signo != '-') {
         if (EsMayor(M, A)) {
@@ -51,11 +52,12 @@ void ReducirSinComprobar(const NumeroGrande& A, const NumeroGrande& M, NumeroGra
 }  // namespace
 
 void Reducir(const NumeroGrande& A, const NumeroGrande& M, NumeroGrande& Resultado) {
-    if (ComprobarModulo(M)) {
+    const Normalizado m(M, true);
+    if (ComprobarModulo(*m)) {
         Cero(Resultado);
         return;
     }
-    ReducirSinComprobar(A, M, Resultado);
+    ReducirSinComprobar(*Normalizado(A), *m, Resultado);
 }
 
 NumeroGrande Reducir(const NumeroGrande& A, const NumeroGrande& M) {
@@ -66,12 +68,20 @@ NumeroGrande Reducir(const NumeroGrande& A, const NumeroGrande& M) {
 
 namespace {
 
+// A number of this many digits is at least 10^9864 > 2^32767, so it has
+// more bits than a record can count.
+constexpr int kCifrasConDemasiadosBits = 9865;
+
 // The bits of |X| into `bits` (see ABinario), reusing its storage. False,
 // with error 13 reported and `bits` zero, when there would be more than
-// kMaxDigitos of them.
+// kMaxDigitos of them (told at once from the length when it is that long).
 bool BitsDe(const NumeroGrande& X, NumeroGrande& bits) {
+    if (LongitudDelValor(X) >= kCifrasConDemasiadosBits) {
+        bignum_interno::Desbordamiento(bits);
+        return false;
+    }
     thread_local NumeroGrande t;
-    CopiarNumero(t, X);
+    CopiarNumero(t, *Normalizado(X));
     bits.Digitos.clear();
     for (;;) {
         std::uint8_t bit = 0;
@@ -97,13 +107,17 @@ NumeroGrande ABinario(const NumeroGrande& X) {
     return bits;
 }
 
-void PotenciaModular(const NumeroGrande& Base, const NumeroGrande& Exponente,
+void PotenciaModular(const NumeroGrande& Base_entrada, const NumeroGrande& Exponente_entrada,
                      const NumeroGrande& M, NumeroGrande& Resultado) {
+    const Normalizado base(Base_entrada), exponente(Exponente_entrada), m(M, true);
+    const NumeroGrande& Base = *base;
+    const NumeroGrande& Exponente = *exponente;
+    const NumeroGrande& Modulo = *m;
     // Every reduction would report a zero modulus again, once or twice per
     // exponent bit; one report per calculation is enough. The value is what
     // the reductions give: zero, or one for an exponent of 0, whose result
     // is never reduced.
-    if (ComprobarModulo(M)) {
+    if (ComprobarModulo(Modulo)) {
         if (EsCero(Exponente)) {
             Uno(Resultado);
         } else {
@@ -112,15 +126,23 @@ void PotenciaModular(const NumeroGrande& Base, const NumeroGrande& Exponente,
         return;
     }
     if (EsUno(Exponente)) {
-        ReducirSinComprobar(Base, M, Resultado);
+        ReducirSinComprobar(Base, Modulo, Resultado);
         return;
     }
 
     // Square and multiply from the lowest bit. The base is not reduced
-    // before its first squaring. The working records belong to this thread;
-    // nothing below shows a dialog (the modulus is not zero), so no other
-    // calculation can start on this thread and reuse them meanwhile.
+    // before its first squaring. The working records belong to this thread.
+    // The reductions show no dialog (the modulus is not zero); a product of
+    // more than kMaxDigitos digits (a base or modulus of more than half that
+    // many) reports error 13 and gives zero, and since every later product
+    // would be zero too, the calculation ends there with zero: one report,
+    // and no other calculation started from that dialog can find these
+    // records in use.
     thread_local NumeroGrande bits, cuadrado, r, producto;
+    const auto multiplicar = [](const NumeroGrande& x, const NumeroGrande& y) {
+        Multiplicar(x, y, producto);
+        return !EsCero(producto) || EsCero(x) || EsCero(y);  // false: error 13 shown
+    };
     if (!BitsDe(Exponente, bits)) {
         Cero(Resultado);
         return;
@@ -132,11 +154,17 @@ void PotenciaModular(const NumeroGrande& Base, const NumeroGrande& Exponente,
         Uno(r);
     }
     for (int k = 1; k < bits.Longitud; ++k) {
-        Multiplicar(cuadrado, cuadrado, producto);
-        ReducirSinComprobar(producto, M, cuadrado);
+        if (!multiplicar(cuadrado, cuadrado)) {
+            Cero(Resultado);
+            return;
+        }
+        ReducirSinComprobar(producto, Modulo, cuadrado);
         if (bits.Digitos[k] == 1) {
-            Multiplicar(r, cuadrado, producto);
-            ReducirSinComprobar(producto, M, r);
+            if (!multiplicar(r, cuadrado)) {
+                Cero(Resultado);
+                return;
+            }
+            ReducirSinComprobar(producto, Modulo, r);
         }
     }
     std::swap(Resultado, r);
@@ -149,7 +177,10 @@ NumeroGrande PotenciaModular(const NumeroGrande& Base, const NumeroGrande& Expon
     return r;
 }
 
-void MaximoComunDivisor(const NumeroGrande& A, const NumeroGrande& B, NumeroGrande& Resultado) {
+void MaximoComunDivisor(const NumeroGrande& A_entrada, const NumeroGrande& B_entrada, NumeroGrande& Resultado) {
+    const Normalizado a(A_entrada), b(B_entrada);
+    const NumeroGrande& A = *a;
+    const NumeroGrande& B = *b;
     // Euclid's pair (g, s) lives in Resultado and a record of this thread
     // (nothing below shows a dialog: the divisor is never zero).
     thread_local NumeroGrande s;
@@ -169,18 +200,25 @@ NumeroGrande MaximoComunDivisor(const NumeroGrande& A, const NumeroGrande& B) {
     return g;
 }
 
-NumeroGrande InversoModular(const NumeroGrande& A, const NumeroGrande& M) {
+NumeroGrande InversoModular(const NumeroGrande& A_entrada, const NumeroGrande& M_entrada) {
+    const Normalizado m(M_entrada, true);
+    const NumeroGrande& M = *m;
+    // A is taken modulo M first, so a negative A is worked as its residue in
+    // [0, M) (-3 modulo 7 as 4). Modulo 0 there is no residue: A is kept, and
+    // only 1 and -1 pass the check below.
+    NumeroGrande A;
+    if (EsCero(M)) {
+        CopiarNumero(A, *Normalizado(A_entrada));
+    } else {
+        ReducirSinComprobar(*Normalizado(A_entrada), M, A);
+    }
+
     NumeroGrande resultado;
     if (ComprobarPrimosRelativos(MaximoComunDivisor(A, M))) return resultado;
-    if (EsUno(M)) {
-        Uno(resultado);
-        return resultado;
-    }
-    // 1 is its own inverse (and -1 is M - 1). Euclid below would start by
+    // 1 is its own inverse, modulo 1 and 0 too. Euclid below would start by
     // dividing by the zero remainder of M div 1.
-    if (EsUno(A)) {
+    if (EsUno(M) || EsUno(A)) {
         Uno(resultado);
-        if (A.Signo == '-' && !EsCero(M)) Restar(M, resultado, resultado);
         return resultado;
     }
 

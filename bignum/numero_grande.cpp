@@ -18,8 +18,9 @@ void Desbordamiento(NumeroGrande& X) {
 }
 
 int CompararMagnitudes(const NumeroGrande& A, const NumeroGrande& B) {
-    if (A.Longitud != B.Longitud) return A.Longitud > B.Longitud ? 1 : -1;
-    for (int i = A.Longitud - 1; i >= 0; --i) {
+    const int la = LongitudDelValor(A), lb = LongitudDelValor(B);
+    if (la != lb) return la > lb ? 1 : -1;
+    for (int i = la - 1; i >= 0; --i) {
         if (A.Digitos[i] != B.Digitos[i]) return A.Digitos[i] > B.Digitos[i] ? 1 : -1;
     }
     return 0;
@@ -50,9 +51,10 @@ bool Convertir(std::string_view texto, NumeroGrande& X) {
 // Magnitude of X as an unsigned 64-bit value, or false when it has more than
 // 18 digits (more than any caller here can use).
 bool Magnitud(const NumeroGrande& X, std::uint64_t& valor) {
-    if (X.Longitud > 18) return false;
+    const int longitud = LongitudDelValor(X);
+    if (longitud > 18) return false;
     valor = 0;
-    for (int i = X.Longitud - 1; i >= 0; --i) valor = valor * 10 + X.Digitos[i];
+    for (int i = longitud - 1; i >= 0; --i) valor = valor * 10 + X.Digitos[i];
     return true;
 }
 
@@ -70,9 +72,10 @@ void NumeroACadena(const NumeroGrande& X, std::string& Texto) {
         Texto.assign(1, '0');
         return;
     }
-    Texto.reserve(X.Longitud + 1);
+    const int longitud = LongitudDelValor(X);
+    Texto.reserve(longitud + 1);
     if (X.Signo == '-') Texto.push_back('-');
-    for (int i = X.Longitud - 1; i >= 0; --i) Texto.push_back(static_cast<char>('0' + X.Digitos[i]));
+    for (int i = longitud - 1; i >= 0; --i) Texto.push_back(static_cast<char>('0' + X.Digitos[i]));
 }
 
 std::string NumeroACadena(const NumeroGrande& X) {

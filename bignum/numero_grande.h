@@ -12,6 +12,28 @@
 // Longitud and above are ignored by every operation.
 //
 // Records have value semantics: no two records ever share digit storage.
+//
+// Which records the operations accept
+//
+//   A record is a number when 1 <= Longitud <= Digitos.size(), each of the
+//   digits 0..Longitud-1 is 0..9 and Signo is '+' or '-'. Nothing checks
+//   this (it would cost a pass over the digits at every call); a record
+//   outside it is a caller's error and any result, or none, may follow.
+//
+//   A number may have high zeros: zero digits at the top, as a few
+//   operations leave them (MultiplicarPorDigito(A, 0) gives a zero written
+//   "000", DesplazarDigitos of a zero, Concatenar with a zero A,
+//   IgualarLongitudes). Every operation here and in aritmetica.h reads such
+//   a record as the value it denotes: the tests and conversions below look
+//   past the high zeros, and the arithmetic normalises its inputs on entry
+//   (one look at the top digit when there are none), so "000" is zero for
+//   a division or a modulus and "05556" has the root 74. The results of the
+//   arithmetic are normalised, except where its header says otherwise.
+//   The few that look at the record as written rather than at its value say
+//   so: CompararLongitudes and IgualarLongitudes (Longitud as it stands),
+//   DesplazarDigitos and CopiarNumero (which keep the high zeros),
+//   QuitarCerosIzquierda (which removes them) and Concatenar (B is placed
+//   by its Longitud as written).
 #pragma once
 
 #include <cstdint>
@@ -28,9 +50,18 @@ struct NumeroGrande {
 // Largest digit count a record can hold (Longitud is a signed 16-bit count).
 inline constexpr int kMaxDigitos = 32767;
 
-// Zero, one and parity tests. They never look at the sign: -1 is "one".
-inline bool EsCero(const NumeroGrande& X) { return X.Longitud == 1 && X.Digitos[0] == 0; }
-inline bool EsUno(const NumeroGrande& X) { return X.Longitud == 1 && X.Digitos[0] == 1; }
+// The number of digits of X's value: Longitud less the high zeros, and 1
+// for zero. For a normalised X it is Longitud, told by the top digit alone.
+inline int LongitudDelValor(const NumeroGrande& X) {
+    int n = X.Longitud;
+    while (n > 1 && X.Digitos[n - 1] == 0) --n;
+    return n;
+}
+
+// Zero, one and parity tests on the value ("000" is zero, "001" is one).
+// They never look at the sign: -1 is "one".
+inline bool EsCero(const NumeroGrande& X) { return X.Digitos[0] == 0 && LongitudDelValor(X) == 1; }
+inline bool EsUno(const NumeroGrande& X) { return X.Digitos[0] == 1 && LongitudDelValor(X) == 1; }
 inline bool EsPar(const NumeroGrande& X) { return X.Digitos[0] % 2 == 0; }
 
 // Text to number. Texto holds only the characters 0..9, no sign; the
@@ -42,8 +73,9 @@ inline bool EsPar(const NumeroGrande& X) { return X.Digitos[0] % 2 == 0; }
 void CadenaANumero(std::string_view Texto, NumeroGrande& X);
 void CadenaANumero(std::string_view Texto, NumeroGrande& X, char Signo);
 
-// Number to text: the digits from the top, with '-' in front when Signo is
-// '-'. Zero is always "0", whatever its sign. Never fails.
+// Number to text: the digits of the value from the top (no high zeros),
+// with '-' in front when Signo is '-'. Zero is always "0", whatever its
+// sign. Never fails.
 void NumeroACadena(const NumeroGrande& X, std::string& Texto);
 std::string NumeroACadena(const NumeroGrande& X);
 
@@ -62,8 +94,8 @@ void NumeroAEntero(const NumeroGrande& X, std::int16_t& Valor);
 // X becomes zero with sign '+'.
 void PonerACero(NumeroGrande& X);
 
-// Destino receives Origen's digits, Longitud and Signo. Copying a record
-// onto itself leaves it unchanged.
+// Destino receives Origen's digits, Longitud and Signo, high zeros
+// included. Copying a record onto itself leaves it unchanged.
 void CopiarNumero(NumeroGrande& Destino, const NumeroGrande& Origen);
 
 // Drops high zero digits, never the last digit; the sign is not changed.

@@ -37,7 +37,10 @@ Columnas& ColumnasDeEsteHilo() {
 
 char SignoDeProducto(char signo1, char signo2) { return signo1 == signo2 ? '+' : '-'; }
 
-void Multiplicar(const NumeroGrande& A, const NumeroGrande& B, NumeroGrande& Resultado) {
+void Multiplicar(const NumeroGrande& A_entrada, const NumeroGrande& B_entrada, NumeroGrande& Resultado) {
+    const bignum_interno::Normalizado a(A_entrada), b(B_entrada);
+    const NumeroGrande& A = *a;
+    const NumeroGrande& B = *b;
     if (EsCero(B) || EsCero(A)) {
         Cero(Resultado);
         return;
@@ -100,7 +103,9 @@ NumeroGrande Multiplicar(const NumeroGrande& A, const NumeroGrande& B) {
     return r;
 }
 
-NumeroGrande MultiplicarPorDigito(const NumeroGrande& A, std::uint8_t D) {
+NumeroGrande MultiplicarPorDigito(const NumeroGrande& A_entrada, std::uint8_t D) {
+    const bignum_interno::Normalizado a(A_entrada);
+    const NumeroGrande& A = *a;
     NumeroGrande r;
     const int la = A.Longitud;
     Dimensionar(r, la);

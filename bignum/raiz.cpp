@@ -39,11 +39,15 @@ void ConcatenarEn(const NumeroGrande& A, const NumeroGrande& B, NumeroGrande& R)
 
 NumeroGrande Concatenar(const NumeroGrande& A, const NumeroGrande& B) {
     NumeroGrande r;
-    ConcatenarEn(A, B, r);
+    ConcatenarEn(*bignum_interno::Normalizado(A), B, r);
     return r;
 }
 
-void RaizEntera(const NumeroGrande& X, NumeroGrande& Resultado) {
+void RaizEntera(const NumeroGrande& X_entrada, NumeroGrande& Resultado) {
+    // Normalised first: the top group must hold the value's top digit, or
+    // the first trial divisor 2Q would be zero.
+    const bignum_interno::Normalizado normalizado(X_entrada);
+    const NumeroGrande& X = *normalizado;
     // Working records of this thread, reused from call to call (nothing
     // below shows a dialog: every division is by 2Q >= 2).
     thread_local NumeroGrande raiz, q, a, e, t, x_digito, concatenado, f, resto_division;
@@ -111,7 +115,7 @@ NumeroGrande RaizEntera(const NumeroGrande& X) {
 
 std::int16_t SepararPotenciaDeDos(const NumeroGrande& N, NumeroGrande& D) {
     NumeroGrande t;
-    CopiarNumero(t, N);
+    CopiarNumero(t, *bignum_interno::Normalizado(N));
     std::int16_t s = 0;
     for (;;) {
         if (!EsPar(t)) {  // the halving would leave the remainder bit 1

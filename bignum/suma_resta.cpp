@@ -1,6 +1,7 @@
 // Sum and difference with signs. The magnitude work is a digit-by-digit
-// carry or borrow; the signed entry points only decide which magnitude
-// operation runs and which sign the result takes.
+// carry or borrow on normalised operands; the signed entry points normalise
+// their inputs, then only decide which magnitude operation runs and which
+// sign the result takes.
 #include <algorithm>
 
 #include "bignum/aritmetica.h"
@@ -90,7 +91,10 @@ void Diferencia(const NumeroGrande& X, const NumeroGrande& Y, char signo_si_x_ma
 
 }  // namespace
 
-void Sumar(const NumeroGrande& A, const NumeroGrande& B, NumeroGrande& Resultado) {
+void Sumar(const NumeroGrande& A_entrada, const NumeroGrande& B_entrada, NumeroGrande& Resultado) {
+    const bignum_interno::Normalizado a(A_entrada), b(B_entrada);
+    const NumeroGrande& A = *a;
+    const NumeroGrande& B = *b;
     if (A.Signo == '+' && B.Signo == '-') {
         Diferencia(A, B, '+', '-', Resultado);  // |A| - |B|
     } else if (A.Signo == '-' && B.Signo == '+') {
@@ -100,7 +104,10 @@ void Sumar(const NumeroGrande& A, const NumeroGrande& B, NumeroGrande& Resultado
     }
 }
 
-void Restar(const NumeroGrande& A, const NumeroGrande& B, NumeroGrande& Resultado) {
+void Restar(const NumeroGrande& A_entrada, const NumeroGrande& B_entrada, NumeroGrande& Resultado) {
+    const bignum_interno::Normalizado a(A_entrada), b(B_entrada);
+    const NumeroGrande& A = *a;
+    const NumeroGrande& B = *b;
     if (A.Signo == '+' && B.Signo == '-') {
         SumarMagnitudes(A, B, '+', Resultado);
     } else if (A.Signo == '-' && B.Signo == '+') {

@@ -80,6 +80,8 @@ TEST_F(Conversiones, NumeroACadenaNuncaPoneSignoAlCero) {
         {Num("0"), "0"},         {Num("-0"), "0"},   {Num("-5"), "-5"},
         {Num("120"), "120"},     {otro_signo, "5"},  {almacen_mayor, "3"},
         {Num("-90000000000000000000000000000000000000001"), "-90000000000000000000000000000000000000001"},
+        // High zeros are not digits of the value.
+        {Num("000"), "0"},       {Num("-00"), "0"},  {Num("-0070"), "-70"},
     };
     for (const auto& c : casos) {
         SCOPED_TRACE(Ver(c.x));
@@ -115,6 +117,7 @@ TEST_F(Conversiones, NumeroAEnteroLlevaLoQueSeSaleAlExtremoMasCercano) {
         {"12345", 12345},   {"32767", 32767},   {"-32768", -32768},
         {"32768", 32767},   {"-32769", -32768}, {"100000", 32767},
         {trescientos_nueves, 32767},            {prueba::ConSigno('-', trescientos_nueves), -32768},
+        {prueba::ConCeros("", 30) + "12345", 12345}, {"-00007", -7},
     };
     for (const auto& c : casos) {
         SCOPED_TRACE(c.numero);
@@ -140,6 +143,8 @@ TEST_F(Conversiones, NumeroALargoFueraDeRangoDevuelveFalsoSinTocarLaSalida) {
         {"-2147483649", false, kIntacto},
         {"99999999999", false, kIntacto},
         {"-100000000000000000000000000000000000000000000", false, kIntacto},
+        {"000000000000000000002147483647", true, std::numeric_limits<std::int32_t>::max()},
+        {"-00000000000000000000000000000000000000000000009", true, -9},
     };
     for (const auto& c : casos) {
         SCOPED_TRACE(c.numero);
@@ -175,6 +180,9 @@ TEST_F(Conversiones, CeroUnoYParidadNoMiranElSigno) {
         {"0", true, false, true},    {"-0", true, false, true},    {"1", false, true, false},
         {"-1", false, true, false},  {"10", false, false, true},   {"11", false, false, false},
         {"-3", false, false, false}, {"-100", false, false, true},
+        // On the value: a zero written "000" is zero, "-001" is one.
+        {"000", true, false, true},  {"-00", true, false, true},   {"-001", false, true, false},
+        {"0010", false, false, true}, {"0011", false, false, false},
     };
     for (const auto& c : casos) {
         SCOPED_TRACE(c.numero);

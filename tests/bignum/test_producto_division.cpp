@@ -23,6 +23,9 @@ TEST_F(ProductoDivision, Multiplicar) {
         {"-15", "-15", "225"}, {"99", "99", "9801"},  {"1", "-1", "-1"},        {"25", "4", "100"},
         {"100", "1000", "100000"}, {"123456789", "987654321", "121932631112635269"},
         {"-1001", "909", "-909909"},
+        // High zeros, as MultiplicarPorDigito(A, 0) leaves them: a zero is
+        // still '+', and the product has none.
+        {"007", "-0012", "-84"}, {"000", "-5", "0"}, {"-5", "-000", "0"},
     };
     for (const auto& c : casos) {
         SCOPED_TRACE(std::string(c.a) + " x " + c.b);
@@ -38,6 +41,8 @@ TEST_F(ProductoDivision, MultiplicarPorDigitoPorCeroConservaLaLongitud) {
     } casos[] = {
         {"123", 0, "000"}, {"-123", 0, "000"}, {"0", 0, "0"},   {"-123", 1, "123"}, {"0", 7, "0"},
         {"5", 2, "10"},    {"12", 5, "60"},    {"9", 19, "171"}, {"999", 25, "24975"},
+        // A's high zeros are not digits of its value.
+        {"00123", 2, "246"}, {"0123", 0, "000"}, {"-000", 3, "0"},
     };
     for (const auto& c : casos) {
         SCOPED_TRACE(std::string(c.a) + " x " + std::to_string(c.d));
@@ -52,6 +57,7 @@ TEST_F(ProductoDivision, DesplazarDigitosAlargaInclusoElCero) {
         const char* despues;
     } casos[] = {
         {"123", 0, "123"}, {"-123", 2, "-12300"}, {"7", 1, "70"}, {"0", 3, "0000"}, {"-0", 2, "-000"},
+        {"007", 1, "0070"},  // the record as written: high zeros stay
     };
     for (const auto& c : casos) {
         SCOPED_TRACE(std::string(c.x) + " << " + std::to_string(c.n));
@@ -88,6 +94,11 @@ TEST_F(ProductoDivision, Dividir) {
         {"0", "5", "0", "0"},
         {"-0", "5", "-0", "-0"},
         {"0", "-5", "-0", "0"},
+        // High zeros are read as the values they pad.
+        {"00098765", "0123", "802", "119"},
+        {"0003", "5", "0", "3"},
+        {"-0013", "005", "-2", "3"},
+        {"7", "0007", "1", "0"},
     };
     for (const auto& c : casos) {
         SCOPED_TRACE(std::string(c.dividendo) + " div " + c.divisor);
@@ -104,8 +115,9 @@ TEST_F(ProductoDivision, Dividir) {
     }
 }
 
+// "000" is the zero MultiplicarPorDigito(123, 0) gives.
 TEST_F(ProductoDivision, DividirEntreCeroInformaYNoTocaLasSalidas) {
-    for (const char* divisor : {"0", "-0"}) {
+    for (const char* divisor : {"0", "-0", "000", "-00"}) {
         for (const char* dividendo : {"17", "-0", "123456789012345678901234567890"}) {
             SCOPED_TRACE(std::string(dividendo) + " div " + divisor);
             const NumeroGrande cociente_antes = prueba::ConRelleno(Num("-42"));
@@ -136,6 +148,7 @@ TEST_F(ProductoDivision, DividirEntreDosNoEscribeElSignoDeLaMitad) {
         {"19", "9", 1},  {"10", "5", 0},   {"1", "0", 1},      {"0", "0", 0},         {"-0", "0", 0},
         {"2", "1", 0},   {"12", "6", 0},   {"-19", "9", 1},    {"100", "50", 0},      {"1999", "999", 1},
         {"30", "15", 0}, {"-17", "8", 1},  {"9", "4", 1},      {"1000000001", "500000000", 1},
+        {"0012", "6", 0}, {"00019", "9", 1}, {"000", "0", 0},
     };
     for (const auto& c : casos) {
         SCOPED_TRACE(c.x);

@@ -27,6 +27,10 @@ TEST_F(Raiz, RaizEnteraDeLaMagnitud) {
         {"15241578750190520", "123456788"},  // just below a square: one less
         {prueba::ConCeros("1", 600), prueba::ConCeros("1", 300)},
         {nueves_600, nueves_300},
+        // High zeros are not digits of the value: "05556" is 5556, whose top
+        // group is 55. This row runs after others on this thread, as it did
+        // when it went wrong.
+        {"05556", "74"}, {"000", "0"}, {"0016", "4"}, {"-00099", "9"},
     };
     for (const auto& c : casos) {
         SCOPED_TRACE(c.x);
@@ -41,6 +45,7 @@ TEST_F(Raiz, ConcatenarPoneLasCifrasDeADelanteDeLasDeB) {
         {"12", "345", "12345"}, {"7", "05", "705"},  // B's padded length is kept
         {"-12", "345", "12345"}, {"1", "0", "10"},   {"1", "000", "1000"},
         {"0", "5", "05"},  // a zero A stays on top
+        {"012", "345", "12345"},  // A is read as its value
     };
     for (const auto& c : casos) {
         SCOPED_TRACE(std::string(c.a) + " | " + c.b);
@@ -56,6 +61,7 @@ TEST_F(Raiz, SepararPotenciaDeDos) {
     } casos[] = {
         {"12", 2, "3"}, {"8", 3, "1"}, {"7", 0, "7"},   {"1", 0, "1"},     {"2", 1, "1"},
         {"96", 5, "3"}, {"0", 1, "0"}, {"1024", 10, "1"}, {"1000000", 6, "15625"},
+        {"0012", 2, "3"}, {"0007", 0, "7"}, {"000", 1, "0"},
     };
     for (const auto& c : casos) {
         SCOPED_TRACE(c.n);

@@ -26,6 +26,9 @@ TEST_F(SumaResta, LasComparacionesMiranSoloMagnitudes) {
         {"0", "-0", 0, true, false, false},    {"123", "124", 0, false, false, true},
         {"910", "901", 0, false, true, false}, {"-1000", "-1000", 0, true, false, false},
         {"100000", "99999", 1, false, true, false},
+        // High zeros: CompararLongitudes counts them, the magnitudes do not.
+        {"007", "10", 1, false, false, true},  {"10", "0007", 2, false, true, false},
+        {"000", "-0", 1, true, false, false},  {"-00123", "123", 1, true, false, false},
     };
     for (const auto& c : casos) {
         SCOPED_TRACE(std::string(c.a) + " frente a " + c.b);
@@ -68,6 +71,8 @@ TEST_F(SumaResta, Sumar) {
         // A zero signed '-' is zero, but a sum of two of them keeps the sign.
         {"-0", "7", "7"},      {"7", "-0", "7"},       {"-0", "-7", "-7"},     {"0", "-7", "-7"},
         {"-0", "-0", "-0"},    {"-0", "0", "0"},       {"0", "-0", "0"},
+        // Operands with high zeros are read as their values; the result has none.
+        {"-0005", "7", "2"},   {"0005", "0003", "8"},  {"7", "-00009", "-2"},  {"-000", "-0", "-0"},
     };
     for (const CasoBinario& c : casos) {
         SCOPED_TRACE(std::string(c.a) + " + " + c.b);
@@ -84,6 +89,7 @@ TEST_F(SumaResta, Restar) {
         {"100000", "99999", "1"}, {"0", "7", "-7"},    {"-0", "-7", "7"},      {"-0", "7", "-7"},
         {"7", "-0", "7"},     {"-7", "0", "-7"},       {"-7", "-0", "-7"},
         {"-0", "0", "-0"},    {"-0", "-0", "0"},       {"0", "-0", "0"},       {"0", "0", "0"},
+        {"005", "7", "-2"},   {"0010", "00010", "0"},  {"-7", "-0005", "-2"},  {"1", "000", "1"},
     };
     for (const CasoBinario& c : casos) {
         SCOPED_TRACE(std::string(c.a) + " - " + c.b);
