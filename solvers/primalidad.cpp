@@ -45,6 +45,16 @@ NumeroGrande BaseFija(std::uint8_t Ronda) {
     return base;
 }
 
+// |n| without high zeros: the test is on the magnitude, and both the
+// decisions below and the choice of bases look at the digits and Longitud.
+NumeroGrande Magnitud(const NumeroGrande& n) {
+    NumeroGrande m;
+    CopiarNumero(m, n);
+    QuitarCerosIzquierda(m);
+    m.Signo = '+';
+    return m;
+}
+
 bool Pasada(const NumeroGrande& n, std::int16_t Modo, const std::uint8_t* Ronda, double* progreso) {
     if (const std::optional<bool> decision = DecisionInmediata(n)) return *decision;
 
@@ -98,11 +108,11 @@ bool Prueba(const NumeroGrande& n, double* progreso) {
 
 bool EsPrimo(const NumeroGrande& n) {
     double progreso = 0.0;
-    return Prueba(n, &progreso);
+    return Prueba(Magnitud(n), &progreso);
 }
 
-bool EsPrimoSinProgreso(const NumeroGrande& n) { return Prueba(n, nullptr); }
+bool EsPrimoSinProgreso(const NumeroGrande& n) { return Prueba(Magnitud(n), nullptr); }
 
 bool RondaPrimalidad(const NumeroGrande& n, std::int16_t Modo, const std::uint8_t* Ronda, double& Progreso) {
-    return Pasada(n, Modo, Ronda, &Progreso);
+    return Pasada(Magnitud(n), Modo, Ronda, &Progreso);
 }

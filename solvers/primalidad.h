@@ -16,7 +16,8 @@
 inline constexpr std::int16_t kBasePorRonda = 1;   // base 2, 3, 5, 7 or 11 by Ronda
 inline constexpr std::int16_t kBaseAleatoria = 2;  // a random base of a few digits
 
-// True when n (non-negative, its sign is not looked at) passes every pass:
+// True when n passes every pass. The test is on |n|: the sign is not looked
+// at (-13 is prime) and high zeros are not counted as digits. The passes:
 // five fixed-base passes for up to 11 digits, three random-base passes for
 // more; it stops at the first pass that proves n composite. 0, 1, 4, 6, 8, 9
 // and every even number but 2 are answered "composite", 2, 3, 5, 7 and 11
@@ -25,13 +26,14 @@ inline constexpr std::int16_t kBaseAleatoria = 2;  // a random base of a few dig
 // left where the passes left it (at most 80 or 84).
 bool EsPrimo(const NumeroGrande& n);
 
-// One pass: true when n is a strong probable prime to the pass's base, false
-// when that base proves it composite. The base is 2, 3, 5, 7 or 11 for
-// *Ronda = 1..5 (EsPrimo gives Ronda with Modo kBasePorRonda), or a random
-// number of AleatorioParaPrueba when Ronda is null. Progreso, the bar's
-// value, moves by a step of 4 for Modo kBasePorRonda, 7 for any other Modo:
-// 3 steps when the pass proves n composite or reaches n - 1 by squaring, 4
-// when a^d is 1 or n - 1 at once; each new value is also written to the bar.
+// One pass, on |n| as in EsPrimo: true when n is a strong probable prime to
+// the pass's base, false when that base proves it composite. The base is 2,
+// 3, 5, 7 or 11 for *Ronda = 1..5 (EsPrimo gives Ronda with Modo
+// kBasePorRonda), or a random number of AleatorioParaPrueba when Ronda is
+// null. Progreso, the bar's value, moves by a step of 4 for Modo
+// kBasePorRonda, 7 for any other Modo: 3 steps when the pass proves n
+// composite or reaches n - 1 by squaring, 4 when a^d is 1 or n - 1 at once;
+// each new value is also written to the bar.
 // Small and even numbers are decided first without moving the bar: even
 // numbers but 2, 1 and 9 fail; 2, 3, 5, 7 and 11 pass.
 bool RondaPrimalidad(const NumeroGrande& n, std::int16_t Modo, const std::uint8_t* Ronda, double& Progreso);

@@ -1,4 +1,5 @@
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "apoyo.h"
@@ -16,9 +17,17 @@ void PrintTo(const CasoPrimalidad& caso, std::ostream* os) { *os << caso.n; }
 
 class EsPrimoCasos : public ConPuerto, public ::testing::WithParamInterface<CasoPrimalidad> {};
 
+// The record of a case: its digits, '-' when the text starts with one.
+NumeroGrande Numero(std::string_view texto) {
+    const bool negativo = !texto.empty() && texto.front() == '-';
+    NumeroGrande n = Num(texto.substr(negativo ? 1 : 0));
+    if (negativo) n.Signo = '-';
+    return n;
+}
+
 TEST_P(EsPrimoCasos, RespuestaYProgreso) {
     const CasoPrimalidad& caso = GetParam();
-    EXPECT_EQ(EsPrimo(Num(caso.n)), caso.primo);
+    EXPECT_EQ(EsPrimo(Numero(caso.n)), caso.primo);
     EXPECT_EQ(ui.progresos, caso.progreso);
     EXPECT_TRUE(ui.registro.empty());
     // The test cannot be stopped and never lets events run.
@@ -43,8 +52,17 @@ INSTANTIATE_TEST_SUITE_P(
                       CasoPrimalidad{"561", false, {4, 8, 12, 100}},
                       CasoPrimalidad{"2047", false, {4, 8, 16, 20, 24, 28, 100}},
                       CasoPrimalidad{"3215031751", false,
-                                     {4, 8, 16, 20, 24, 32, 36, 40, 48, 52, 56, 64, 68, 72, 76, 100}}),
-    [](const ::testing::TestParamInfo<CasoPrimalidad>& info) { return std::string("n") + info.param.n; });
+                                     {4, 8, 16, 20, 24, 32, 36, 40, 48, 52, 56, 64, 68, 72, 76, 100}},
+                      // The sign is not looked at: -13 is tested as 13.
+                      CasoPrimalidad{"-13", true, {4, 8, 12, 16, 20, 28, 32, 36, 40, 44, 48, 52, 56, 60, 64}},
+                      CasoPrimalidad{"-2", true, {}}, CasoPrimalidad{"-561", false, {4, 8, 12, 100}}),
+    [](const ::testing::TestParamInfo<CasoPrimalidad>& info) {
+        const std::string_view n = info.param.n;
+        const bool negativo = n.front() == '-';
+        std::string nombre(negativo ? "menos" : "n");
+        nombre.append(n.substr(negativo ? 1 : 0));
+        return nombre;
+    });
 
 // Steps between consecutive values written to the bar, starting from 0.
 std::vector<double> Pasos(const std::vector<double>& valores) {
