@@ -1,5 +1,6 @@
 #include "solvers/tabla_primos.h"
 
+#include <array>
 #include <charconv>
 #include <cstdint>
 #include <fstream>
@@ -31,12 +32,23 @@ std::optional<std::int16_t> Entrada(std::string_view linea) {
     return static_cast<std::int16_t>(valor);
 }
 
+// Longest line looked at: an entry has at most 5 digits, and the blanks
+// around it are allowed, but a longer line cannot be an entry, so it is
+// skipped without being kept (a file that is one endless line, such as a
+// link to /dev/zero, costs no memory).
+constexpr std::size_t kLargoMaximoLinea = 40;
+
+// Most bytes read from the file: the shipped table, every prime below
+// 32768, is about 20 KB. Past this the rest is ignored as if the file ended
+// there, so that an endless source (a FIFO, a device) ends every read.
+constexpr std::size_t kMaximoBytes = std::size_t{1} << 20;
+
 // Reads the valid entries of the table one by one, in file order, holding
 // the next one in advance so that a file with none counts as missing. The
 // file is closed when the reader goes out of scope.
 class LectorPrimos {
 public:
-    LectorPrimos() : fichero_(kFicheroPrimos) { LeerSiguiente(); }
+    LectorPrimos() : fichero_(kFicheroPrimos, std::ios::binary) { LeerSiguiente(); }
 
     // False once every valid entry has been taken; false from the start when
     // the file is missing, unreadable or holds no valid entry.
@@ -51,11 +63,38 @@ public:
 private:
     void LeerSiguiente() {
         siguiente_.reset();
-        while (!siguiente_ && std::getline(fichero_, linea_)) siguiente_ = Entrada(linea_);
+        std::string_view linea;
+        while (!siguiente_ && LeerLinea(linea)) siguiente_ = Entrada(linea);
+    }
+
+    // The next line without its end, or false at the end of the file (or of
+    // the bytes read). A line longer than kLargoMaximoLinea is given as
+    // empty, which Entrada skips.
+    bool LeerLinea(std::string_view& linea) {
+        std::streambuf* buffer = fichero_.rdbuf();
+        if (!fichero_.is_open() || leidos_ >= kMaximoBytes) return false;
+        std::size_t largo = 0;
+        bool demasiado_larga = false;
+        bool alguno = false;
+        while (leidos_ < kMaximoBytes) {
+            const int c = buffer->sbumpc();
+            if (c == std::char_traits<char>::eof()) break;
+            ++leidos_;
+            alguno = true;
+            if (c == '\n') break;
+            if (largo < linea_.size()) {
+                linea_[largo++] = static_cast<char>(c);
+            } else {
+                demasiado_larga = true;
+            }
+        }
+        linea = demasiado_larga ? std::string_view() : std::string_view(linea_.data(), largo);
+        return alguno;
     }
 
     std::ifstream fichero_;
-    std::string linea_;
+    std::array<char, kLargoMaximoLinea> linea_{};
+    std::size_t leidos_ = 0;
     std::optional<std::int16_t> siguiente_;
 };
 
@@ -106,6 +145,12 @@ void BuscarFactor(const NumeroGrande& n, NumeroGrande& factor, bool* interrumpid
     if (EsUno(n)) return;
     if (EsPrimoSinProgreso(n)) {
         CopiarNumero(factor, n);
+        return;
+    }
+    // Only a table without 2 gets here with an even n; the rho walk never
+    // splits 4 or 8 (see FactorizarRho), and 2 is a prime factor anyway.
+    if (EsPar(n)) {
+        EnteroANumero(2, factor);
         return;
     }
     constexpr int kDigitosInicioFijo = 30;

@@ -4,11 +4,15 @@
 // current directory, and opened, read and closed inside every call: nothing
 // is cached, and no call leaves the file open. One entry per line: a
 // decimal integer from 2 to 32767, blanks around it allowed. A line that
-// holds anything else is skipped, and a file without any valid entry counts
-// as missing, so no entry is ever 0 (a division by zero) or 1 (a divisor
-// that never ends a factoring). Entries are tried in file order: with the
-// primes in increasing order, the divisor found is the smallest prime factor
-// that the table holds.
+// holds anything else is skipped (one of more than 40 characters without
+// being kept), and a file without any valid entry counts as missing, so no
+// entry is ever 0 (a division by zero) or 1 (a divisor that never ends a
+// factoring). Only the first MiB of the file is read (the shipped table is
+// about 20 KB), so a name that leads to an endless source (a link to
+// /dev/zero, a FIFO that is fed without end) still gives a bounded read in
+// bounded memory. Entries are tried in file order: with the primes in
+// increasing order, the divisor found is the smallest prime factor that the
+// table holds.
 #pragma once
 
 #include "bignum/numero_grande.h"
@@ -25,6 +29,8 @@ bool DividirPorTabla(const NumeroGrande& n, NumeroGrande& factor1, NumeroGrande&
 // One divisor greater than 1 of n (non-negative) into factor:
 //   - the first table entry that divides n;
 //   - else n itself when it is prime (EsPrimoSinProgreso);
+//   - else 2 when n is even (only with a table that lacks 2; the rho walk
+//     would never split 4 or 8);
 //   - else the divisor met by Pollard's rho walk (not always prime), started
 //     from 2 for up to 30 digits and from a random value above.
 // A missing table reports error 8 ("Error en el fichero 'Primos.txt'") and
