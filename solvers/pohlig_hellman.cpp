@@ -7,6 +7,8 @@
 #include "bignum/aritmetica.h"
 #include "errors/errores.h"
 #include "solvers/interno.h"
+#include "solvers/paseo_rho.h"
+#include "solvers/primalidad.h"
 #include "solvers/tabla_primos.h"
 
 using solvers_interno::AvisarInterrupcion;
@@ -84,6 +86,28 @@ Fin LogaritmoModuloPotencia(const Problema& g, const NumeroGrande& q, std::int16
     return Fin::Hecho;
 }
 
+// A divisor f > 1 of the order, as BuscarFactor gives it, brought down to a
+// prime divisor of it. BuscarFactor's divisor is not always prime: a rho
+// divisor of a composite, or the entry of a table that holds composites (or
+// lacks small primes) may be a product, and taken as a prime it would give
+// congruences whose moduli share factors. While f is composite it is
+// replaced by a proper divisor: 2 when it is even, else Pollard's rho
+// divisor of f (an odd composite, which the walk always splits). False when
+// the walk found the stop flag set.
+bool HastaUnPrimo(NumeroGrande& f) {
+    constexpr int kDigitosInicioFijo = 30;  // as BuscarFactor's walk
+    NumeroGrande d;
+    while (!EsPrimoSinProgreso(f)) {
+        if (EsPar(f)) {
+            f = Numero(2);
+            return true;
+        }
+        if (!solvers_interno::PaseoRho(f, kDigitosInicioFijo, d)) return false;
+        std::swap(f, d);
+    }
+    return true;
+}
+
 }  // namespace
 
 bool FactorizarOrden(const NumeroGrande& N, std::vector<ParNumeros>& factores, bool& interrumpido) {
@@ -101,6 +125,7 @@ bool FactorizarOrden(const NumeroGrande& N, std::vector<ParNumeros>& factores, b
         solvers_interno::InformarAvance(avance);
         bool detenido = DetencionPedida();
         if (!detenido) BuscarFactor(resto, factor, &detenido);
+        if (!detenido && !EsCero(factor)) detenido = !HastaUnPrimo(factor);
         if (detenido) {
             interrumpido = true;
             factores.clear();
@@ -111,7 +136,7 @@ bool FactorizarOrden(const NumeroGrande& N, std::vector<ParNumeros>& factores, b
             factores.clear();
             return false;
         }
-        // factor > 1 divides resto: take out every power of it.
+        // factor, a prime, divides resto: take out every power of it.
         ParNumeros& entrada = factores.emplace_back();
         entrada.Primero = factor;
         entrada.Segundo = Numero(0);

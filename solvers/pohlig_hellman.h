@@ -10,13 +10,16 @@
 #include "bignum/numero_grande.h"
 #include "solvers/logaritmo.h"
 
-// Factors N into entries (q, e), q^e dividing N exactly, in the order
-// BuscarFactor finds them (table primes increasing, then what remains; a
-// divisor from Pollard rho is not always prime). Before each factor it
-// reports the factors found so far (PohligHellman, FactorizarOrden), lets
-// events run and reads the stop flag; on a stop, and on a stop inside
-// BuscarFactor's rho walk, it sets interrumpido, sets the arrow pointer and
-// shows the warning once. Returns true with the complete list (empty for
+// Factors N completely into entries (q, e), q prime and q^e dividing N
+// exactly, so that the moduli q^e are pairwise coprime. Each q comes from
+// the divisor BuscarFactor finds in what is left of N (table primes
+// increasing, then what remains); a composite divisor (a rho divisor, or an
+// entry of a damaged table) is split further, by 2 when even and by
+// Pollard's rho walk otherwise, until it is prime (EsPrimoSinProgreso).
+// Before each factor it reports the factors found so far (PohligHellman,
+// FactorizarOrden), lets events run and reads the stop flag; on a stop, and
+// on a stop inside a rho walk, it sets interrumpido, sets the arrow pointer
+// and shows the warning once. Returns true with the complete list (empty for
 // N = 1); false with an empty list when stopped, when the prime table is
 // missing (BuscarFactor has reported error 8), or for N = 0, which has no
 // factorization.

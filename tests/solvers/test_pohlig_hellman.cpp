@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -43,6 +44,48 @@ TEST_F(FactorizarOrdenPrueba, CofactorCompuestoMasAllaDeLaTabla) {
     const std::vector<std::string> texto = Texto(factores);
     EXPECT_TRUE(texto == (std::vector<std::string>{"2^2", "32771^1", "32779^1"}) ||
                 texto == (std::vector<std::string>{"2^2", "32779^1", "32771^1"}));
+}
+
+// A table that lacks the small primes (or holds composites) leaves rho, or
+// the table itself, to find composite divisors: each is split further, so
+// every entry is a prime and the order is factored completely (in an order
+// that depends on the walks, hence compared sorted).
+TEST_F(FactorizarOrdenPrueba, TablaSinPrimosPequenosFactorizaDelTodo) {
+    struct Caso {
+        const char* tabla;
+        const char* N;
+        std::vector<std::string> factores;  // sorted as text
+    };
+    for (const Caso& c : {Caso{"32749\n", "16", {"2^4"}},
+                          Caso{"32749\n", "8", {"2^3"}},
+                          Caso{"32749\n", "24", {"2^3", "3^1"}},
+                          Caso{"32749\n", "336", {"2^4", "3^1", "7^1"}},
+                          Caso{"32749\n", "45045", {"11^1", "13^1", "3^2", "5^1", "7^1"}},
+                          Caso{"15\n4\n2\n", "60", {"2^2", "3^1", "5^1"}}}) {
+        SCOPED_TRACE(std::string(c.N) + " con la tabla " + c.tabla);
+        CarpetaTemporal carpeta;
+        carpeta.EscribirTabla(c.tabla);
+        std::vector<ParNumeros> factores;
+        bool interrumpido = true;
+        ui.detener_en_consulta = ui.consultas_detener + 10000;  // a run that never ends fails here
+        EXPECT_TRUE(FactorizarOrden(Num(c.N), factores, interrumpido));
+        std::vector<std::string> texto = Texto(factores);
+        std::sort(texto.begin(), texto.end());
+        EXPECT_EQ(texto, c.factores);
+        EXPECT_FALSE(interrumpido);
+    }
+    EXPECT_TRUE(ui.registro.empty());
+}
+
+// With that table, 3^x = 5 modulo 17 once showed error 3 (the moduli 8 and
+// 2 of a composite "prime" shared a factor) before its right answer.
+TEST_F(FactorizarOrdenPrueba, PohligHellmanSinPrimosPequenosNoMuestraErrores) {
+    CarpetaTemporal carpeta;
+    carpeta.EscribirTabla("32749\n");
+    NumeroGrande x = Num("77");
+    LogaritmoPohligHellman(Num("3"), Num("5"), Num("17"), x);
+    EXPECT_EQ(NumeroACadena(x), "5");
+    EXPECT_TRUE(ui.registro.empty());
 }
 
 TEST_F(FactorizarOrdenPrueba, CeroNoTieneFactorizacion) {
