@@ -107,6 +107,9 @@ INSTANTIATE_TEST_SUITE_P(Metodos, DetencionEnCadaConsulta, ::testing::ValuesIn(k
 const std::vector<CasoDetencion> kRunsLargos{
     {"rho_primo", false, [] { return Factorizar(FactorizarRho, "1000003"); }, kFactoresCero},
     {"rho_1", false, [] { return Factorizar(FactorizarRho, "1"); }, kFactoresCero},
+    // The two composites the walk never splits.
+    {"rho_4", false, [] { return Factorizar(FactorizarRho, "4"); }, kFactoresCero},
+    {"rho_8", false, [] { return Factorizar(FactorizarRho, "8"); }, kFactoresCero},
     {"dixon_primo", false, [] { return Factorizar(FactorizarDixon, "1000000000039"); }, kFactoresCero},
     {"fracciones_primo", false, [] { return Factorizar(FactorizarFracciones, "1000000000039"); }, kFactoresCero},
     {"busqueda_sin_logaritmo", false, [] { return Logaritmo(LogaritmoBusqueda, "2", "5", "23"); }, kCero},
