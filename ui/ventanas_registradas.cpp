@@ -12,6 +12,8 @@
 #include "ui/calculators/op_basicas.h"
 #include "ui/calculators/primalidad.h"
 #include "ui/calculators/raiz_cuadrada.h"
+#include "ui/problems/factorizacion.h"
+#include "ui/problems/logaritmo.h"
 #include "ui/shell/principal.h"
 
 namespace {
@@ -31,4 +33,6 @@ void RegistrarVentanas(Principal& principal) {
     Registrar<Exponenciacion>(principal, "Potencia");
     Registrar<RaizCuadrada>(principal, "Raiz");
     Registrar<Primalidad>(principal, "Primalidad");
+    Registrar<Factorizacion>(principal, "Factorizacion");
+    Registrar<Logaritmo>(principal, "Logaritmo");
 }

@@ -18,9 +18,7 @@
 #include <QTest>
 
 #include "bignum/numeros_grandes.h"
-#include "bignum/tiempo.h"
-#include "soporte/puerto_grabador.h"
-#include "soporte/servicios_grabadores.h"
+#include "soporte/banco_ventanas.h"
 #include "solvers/factorizacion.h"
 #include "ui/problems/ventana_problema.h"
 #include "ui/shell/principal.h"
@@ -100,37 +98,18 @@ private:
     std::atomic<bool> abierta_{false};
 };
 
-// The recorder of what is shown, current on the test's thread, a clock that
-// moves 7 seconds between two readings, and the main window's services.
-struct Banco {
-    puerto::PuertoGrabador ui;
-    puerto::EnHilo activo{ui};
-    ServiciosGrabadores servicios;
-
-    Banco() {
-        FijarReloj([lecturas = 0]() mutable {
-            const int s = 7 * lecturas++;
-            return HoraDelDia{10, static_cast<std::uint8_t>(s / 60), static_cast<std::uint8_t>(s % 60)};
-        });
-    }
-    ~Banco() { FijarReloj({}); }
-
+// The bench of the window tests, with the window above made from a job.
+struct Banco : BancoVentanas {
     QPointer<VentanaEnsayo> Abrir(Trabajo trabajo) {
         auto* ventana = new VentanaEnsayo(servicios, std::move(trabajo));
         ventana->show();
         return ventana;
     }
-    QStringList Registro() const {
-        QStringList r;
-        for (const std::string& s : ui.registro) r.append(QString::fromStdString(s));
-        return r;
-    }
     bool SinEjecuciones() const { return servicios.ejecuciones.EnCurso().isEmpty(); }
 };
 
-QPushButton* Boton(QWidget* v, const char* nombre) { return v->findChild<QPushButton*>(QString::fromLatin1(nombre)); }
-QString Salida(QWidget* v) { return v->findChild<QLineEdit*>(QStringLiteral("Salida"))->text(); }
-void Pulsar(QWidget* v, const char* nombre) { QTest::mouseClick(Boton(v, nombre), Qt::LeftButton); }
+QString Salida(QWidget* v) { return Caja(*v, QStringLiteral("Salida"))->text(); }
+void Pulsar(QWidget* v, const char* nombre) { Pulsar(Boton(*v, QString::fromLatin1(nombre))); }
 
 }  // namespace
 
@@ -157,7 +136,7 @@ void PruebaEjecucion::terminaYEscribeEnOrden() {
     Pulsar(v, "BtnCalcular");
     QVERIFY(!banco.SinEjecuciones());
     QTRY_COMPARE(Salida(v), QStringLiteral("42"));
-    QCOMPARE(v->findChild<QLabel*>(QStringLiteral("Cuenta"))->text(), QStringLiteral("0 h: 0 m: 7 s: "));
+    QCOMPARE(Texto(*v, QStringLiteral("Cuenta")), QStringLiteral("0 h: 0 m: 7 s: "));
     QCOMPARE(banco.servicios.estados, (QStringList{" Calculando ...", " Preparado"}));
     QCOMPARE(banco.Registro(), (QStringList{"flecha-reloj", "normal"}));
     QCOMPARE(PunteroVentana(v), Puntero::Normal);

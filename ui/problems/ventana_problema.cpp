@@ -2,13 +2,21 @@
 
 #include <string>
 
+#include <QButtonGroup>
 #include <QCloseEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
 
 #include "bignum/tiempo.h"
 #include "ui/problems/descripcion_avance.h"
+#include "ui/shell/dialogo_comun.h"
+#include "ui/shell/iconos.h"
 #include "ui/shell/puerto_reenvio.h"
 #include "ui/shell/puntero_ventana.h"
 #include "ui/shell/servicios.h"
@@ -16,6 +24,14 @@
 namespace {
 
 const QString kEnCurso = QStringLiteral(" Ya hay un cálculo en curso en esta ventana: espere a que termine o deténgalo");
+
+constexpr int kLadoBotonPequeno = 28;  // pixels of a small picture button (help, clear)
+constexpr int kLadoImagenPequena = 18;
+
+void Empequenecer(QPushButton* boton) {
+    boton->setIconSize(QSize(kLadoImagenPequena, kLadoImagenPequena));
+    boton->setFixedSize(kLadoBotonPequeno, kLadoBotonPequeno);
+}
 
 }  // namespace
 
@@ -32,6 +48,55 @@ QPushButton* VentanaProblema::NuevoBtnDetener() {
         NuevoBotonImagen(QStringLiteral("BtnDetener"), QStringLiteral("detener"), QStringLiteral("Detener el proceso"));
     connect(boton, &QPushButton::clicked, this, [this] { Servicios().Ejecuciones().DetenerTodas(); });
     return boton;
+}
+
+QPushButton* VentanaProblema::NuevoBtnEjemplos(const QString& icono, const QString& consejo, const QString& clave) {
+    QPushButton* boton = NuevoBotonImagen(QStringLiteral("BtnEjemplos"), icono, consejo);
+    connect(boton, &QPushButton::clicked, this, [this, clave] { Servicios().AbrirHerramienta(clave); });
+    return boton;
+}
+
+QList<QRadioButton*> VentanaProblema::NuevoPanelMetodos(const QString& consejo,
+                                                       std::initializer_list<OpcionMetodo> metodos) {
+    QFrame* panel3 = NuevoPanel(QStringLiteral("SSPanel3"));
+    if (!consejo.isEmpty()) panel3->setToolTip(consejo);
+    QLabel* encabezado = NuevaEtiqueta(QStringLiteral("SSPanel5"), QStringLiteral("Algoritmos"), panel3);
+    encabezado->setAlignment(Qt::AlignCenter);
+    encabezado->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
+    QFont negrita = encabezado->font();
+    negrita.setBold(true);
+    encabezado->setFont(negrita);
+
+    auto* rejilla = new QGridLayout;
+    rejilla->setColumnStretch(1, 1);
+    auto* grupo = new QButtonGroup(panel3);  // exclusive: at most one option on
+    QList<QRadioButton*> opciones;
+    for (const OpcionMetodo& m : metodos) {
+        QPushButton* ayuda = NuevoBotonImagen(m.ayuda, QStringLiteral("ayuda"), QString());
+        Empequenecer(ayuda);
+        ayuda->setParent(panel3);
+        const int tema = m.tema;
+        connect(ayuda, &QPushButton::clicked, this, [this, tema] { Servicios().MostrarTemaAyuda(tema); });
+        auto* opcion = new QRadioButton(m.texto, panel3);
+        opcion->setObjectName(m.nombre);
+        grupo->addButton(opcion);
+        const int fila = rejilla->rowCount();
+        rejilla->addWidget(ayuda, fila, 0);
+        rejilla->addWidget(opcion, fila, 1);
+        opciones.append(opcion);
+    }
+
+    auto* dentro = new QVBoxLayout(panel3);
+    dentro->addWidget(encabezado);
+    dentro->addLayout(rejilla);
+    dentro->addStretch();
+    Cuerpo()->addWidget(panel3);
+    return opciones;
+}
+
+void VentanaProblema::ColocarBotones(QPushButton* calcular, QPushButton* detener, QPushButton* ejemplos) {
+    Empequenecer(BtnBorrar());
+    ColocarAlPie({calcular, detener, BtnCancelar(), ejemplos, BtnBorrar()});
 }
 
 bool VentanaProblema::RechazarSiEnCurso() {

@@ -23,7 +23,9 @@
 
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 
+#include <QList>
 #include <QPointer>
 
 #include "errors/buzon_avance.h"
@@ -31,6 +33,16 @@
 #include "ui/shell/formulario_herramienta.h"
 
 class QCloseEvent;
+class QFrame;
+class QRadioButton;
+
+// One method of the panel of methods: its option and the help button left of it.
+struct OpcionMetodo {
+    QString nombre;  // the option
+    QString texto;
+    QString ayuda;   // its help button
+    int tema = 0;    // the help topic that button opens
+};
 
 // The order of the steps around a run that the two windows take differently.
 struct OrdenEjecucion {
@@ -52,6 +64,15 @@ protected:
 
     // BtnDetener: stops every run in progress (nothing when none is).
     QPushButton* NuevoBtnDetener();
+    // BtnEjemplos: opens a new window of the examples chooser of this key.
+    QPushButton* NuevoBtnEjemplos(const QString& icono, const QString& consejo, const QString& clave);
+    // The panel of methods SSPanel3, right of Panel1, headed by SSPanel5
+    // "Algoritmos": one option per method, in the order given, none chosen,
+    // at most one chosen at a time, each with its help button at its left.
+    QList<QRadioButton*> NuevoPanelMetodos(const QString& consejo, std::initializer_list<OpcionMetodo> metodos);
+    // The problem windows' foot: BtnCalcular, BtnDetener, BtnCancelar,
+    // BtnEjemplos, then the small BtnBorrar.
+    void ColocarBotones(QPushButton* calcular, QPushButton* detener, QPushButton* ejemplos);
 
     // True, with the status strip saying so, when this window's run is still
     // going: the caller then starts nothing.

@@ -83,13 +83,13 @@ struct RasgosFormulario {
 
 // One row of numbers: its caption, its box and the box's digit counter.
 struct FilaNumero {
-    QString rotulo_nombre;  // the caption label
-    QString rotulo;
-    QString caja;           // the box
-    QString consejo;        // its tooltip
+    QString rotulo_nombre{};  // the caption label
+    QString rotulo{};
+    QString caja{};           // the box
+    QString consejo{};        // its tooltip
     std::optional<QString> pista = std::nullopt;  // its status hint (none: the window sets its own)
     int maximo = kMaximoOperando;  // characters it takes (input boxes)
-    QString contador;       // the digit counter
+    QString contador{};       // the digit counter
     QString contador_inicial = kCerosDigitos;
 };
 

@@ -48,6 +48,7 @@ public:
     // ServiciosPrincipal.
     void EscribirEstado(const QString& texto) override;
     RegistroEjecuciones& Ejecuciones() override { return ejecuciones_; }
+    void AbrirHerramienta(const QString& clave) override { AbrirVentana(clave); }
     QIcon CalcularEn() const override;
     QIcon CalcularDis() const override;
     void MostrarTemaAyuda(int tema) override;

@@ -26,6 +26,10 @@ public:
     virtual QIcon CalcularEn() const = 0;
     virtual QIcon CalcularDis() const = 0;
 
+    // Opens a new tool window of this toolbar key ("EjemplosFac", ...), as
+    // its menu item would; nothing when no window is registered for it.
+    virtual void AbrirHerramienta(const QString& clave) = 0;
+
     // Cuadro_Dialogo, the help viewer: a numbered topic; the topic finder
     // (contents, index and search); the instructions on using help.
     virtual void MostrarTemaAyuda(int tema) = 0;

@@ -1,8 +1,5 @@
-// Test bench for the calculator windows: a recording user interface current
-// for the test (every dialog and pointer change is recorded, none is shown),
-// recording main-window services, a clock that moves 7 seconds between two
-// readings, and the windows made by name. Controls are reached by their
-// names and driven with real key and mouse events.
+// Test bench for the calculator windows (see banco_ventanas.h), with the
+// seven windows made by name.
 //
 //   Banco banco;
 //   auto ventana = banco.Abrir("CalculoMCD");
@@ -10,19 +7,7 @@
 //   QTest::mouseClick(Boton(*ventana, "BtnCalcular"), Qt::LeftButton);
 #pragma once
 
-#include <memory>
-
-#include <QApplication>
-#include <QClipboard>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
-
-#include "bignum/tiempo.h"
-#include "errors/puerto_interfaz.h"
-#include "soporte/puerto_grabador.h"
-#include "soporte/servicios_grabadores.h"
+#include "soporte/banco_ventanas.h"
 #include "ui/calculators/calculo_inverso.h"
 #include "ui/calculators/calculo_mcd.h"
 #include "ui/calculators/exponenciacion.h"
@@ -46,74 +31,6 @@ inline std::unique_ptr<QWidget> NuevaCalculadora(const QString& nombre, Servicio
     qFatal("no calculator %s", qPrintable(nombre));
 }
 
-struct Banco {
-    puerto::PuertoGrabador ui;
-    puerto::EnHilo activa{ui};
-    ServiciosGrabadores servicios;
-
-    // The clock reads 10:00:00, then 10:00:07, then 10:00:14...
-    Banco() {
-        FijarReloj([lecturas = 0]() mutable {
-            const int s = 7 * lecturas++;
-            return HoraDelDia{10, static_cast<std::uint8_t>(s / 60), static_cast<std::uint8_t>(s % 60)};
-        });
-    }
-    ~Banco() { FijarReloj({}); }
-    Banco(const Banco&) = delete;
-    Banco& operator=(const Banco&) = delete;
-
-    // A new window, shown and exposed, so the mouse can move over it.
-    std::unique_ptr<QWidget> Abrir(const QString& nombre) {
-        std::unique_ptr<QWidget> ventana = NuevaCalculadora(nombre, servicios);
-        ventana->move(0, 0);
-        ventana->show();
-        if (!QTest::qWaitForWindowExposed(ventana.get())) qFatal("%s not exposed", qPrintable(nombre));
-        return ventana;
-    }
-
-    // Dialogs and pointer changes so far, in order: "reloj", "error 4"...
-    QStringList Registro() const {
-        QStringList registro;
-        for (const std::string& r : ui.registro) registro.append(QString::fromStdString(r));
-        return registro;
-    }
-
-    // The hint written by a mouse move at `donde` of `control` (its centre by
-    // default), or "(nada)" when the move writes nothing.
-    QString PistaAl(QWidget* control, QPoint donde = {}) {
-        servicios.estados.clear();
-        // From outside the window first, so the move below is a real move.
-        QTest::mouseMove(control->window(), QPoint(-20, -20));
-        servicios.estados.clear();
-        QTest::mouseMove(control, donde.isNull() ? control->rect().center() : donde);
-        return servicios.estados.isEmpty() ? QStringLiteral("(nada)") : servicios.estados.last();
-    }
+struct Banco : BancoVentanas {
+    std::unique_ptr<QWidget> Abrir(const QString& nombre) { return AbrirCon(NuevaCalculadora, nombre); }
 };
-
-template <typename T>
-T* Hijo(const QWidget& ventana, const QString& nombre) {
-    T* hijo = ventana.findChild<T*>(nombre);
-    if (hijo == nullptr) qFatal("%s has no %s", qPrintable(ventana.objectName()), qPrintable(nombre));
-    return hijo;
-}
-inline QLineEdit* Caja(const QWidget& v, const QString& nombre) { return Hijo<QLineEdit>(v, nombre); }
-inline QLabel* Etiqueta(const QWidget& v, const QString& nombre) { return Hijo<QLabel>(v, nombre); }
-inline QPushButton* Boton(const QWidget& v, const QString& nombre) { return Hijo<QPushButton>(v, nombre); }
-
-// What a box or a label shows.
-inline QString Texto(const QWidget& v, const QString& nombre) {
-    const QWidget* w = Hijo<QWidget>(v, nombre);
-    if (const auto* caja = qobject_cast<const QLineEdit*>(w)) return caja->text();
-    return Hijo<QLabel>(v, nombre)->text();
-}
-
-// Types `texto` key by key into the box.
-inline void Escribir(QLineEdit* caja, const QString& texto) { QTest::keyClicks(caja, texto); }
-
-// Pastes `texto` into the box with Ctrl+V.
-inline void Pegar(QLineEdit* caja, const QString& texto) {
-    QApplication::clipboard()->setText(texto);
-    QTest::keySequence(caja, QKeySequence::Paste);
-}
-
-inline void Pulsar(QPushButton* boton) { QTest::mouseClick(boton, Qt::LeftButton); }

@@ -11,25 +11,13 @@
 #include <QToolBar>
 
 #include "calculators/banco_calculadoras.h"
+#include "soporte/tabla_controles.h"
 #include "ui/shell/contador_digitos.h"
 #include "ui/shell/ayuda_contextual.h"
 #include "ui/shell/principal.h"
 #include "ui/ventanas_registradas.h"
 
 namespace {
-
-const char* const kNada = "(nada)";       // a move over it writes no hint
-const char* const kImagen = "(imagen)";   // a picture: no text, a pixmap
-const char* const kPanel = "(panel)";     // a frame: its hint is the background's
-
-struct Control {
-    const char* nombre;
-    const char* texto;    // caption, a box's initial text, or one of the kinds above
-    const char* consejo;  // tooltip
-    const char* pista;    // hint written by a mouse move over it
-    int maximo = 0;       // a box's character limit; 0: none
-    bool visible = true;
-};
 
 // The controls every calculator has, with the window's own texts.
 std::vector<Control> Comunes(const char* pista_cancelar, const char* imagen, const char* error, const char* fondo) {
@@ -163,14 +151,6 @@ std::vector<Control> ControlesDe(const QString& ventana) {
     return propios;
 }
 
-// The text a control shows, by its kind.
-QString TextoDe(const QWidget* w) {
-    if (const auto* caja = qobject_cast<const QLineEdit*>(w)) return caja->text();
-    if (const auto* etiqueta = qobject_cast<const QLabel*>(w)) return etiqueta->text();
-    if (const auto* boton = qobject_cast<const QAbstractButton*>(w)) return boton->text();
-    return QString();
-}
-
 }  // namespace
 
 class PruebaControlesCalculadoras : public QObject {
@@ -216,24 +196,7 @@ void PruebaControlesCalculadoras::controles() {
 
     Banco banco;
     const auto v = banco.Abrir(ventana);
-    QWidget* control = Hijo<QWidget>(*v, nombre);
-
-    if (texto == QLatin1String(kImagen)) {
-        const auto* imagen = qobject_cast<const QLabel*>(control);
-        QVERIFY(imagen != nullptr && !imagen->pixmap().isNull());
-    } else if (texto == QLatin1String(kPanel)) {
-        QVERIFY(qobject_cast<const QFrame*>(control) != nullptr);
-    } else {
-        QCOMPARE(TextoDe(control), texto);
-    }
-    QCOMPARE(control->toolTip(), consejo);
-    if (auto* caja = qobject_cast<QLineEdit*>(control)) {
-        QCOMPARE(caja->maxLength(), maximo > 0 ? maximo : 32767);  // 32767: Qt's "no limit"
-        QVERIFY2(caja->font().fixedPitch() || QFontInfo(caja->font()).fixedPitch(), "digits in a fixed-width font");
-    }
-    QCOMPARE(control->isVisible(), visible);
-    // A panel's hint is the background's, written where no control lies on it.
-    if (visible) QCOMPARE(banco.PistaAl(control, texto == QLatin1String(kPanel) ? QPoint(2, 2) : QPoint()), pista);
+    ComprobarControl(banco, *v, {nombre, texto, consejo, pista, maximo, visible});
 }
 
 void PruebaControlesCalculadoras::ventanas_data() {

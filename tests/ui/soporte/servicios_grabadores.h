@@ -19,6 +19,7 @@ class ServiciosGrabadores final : public ServiciosPrincipal {
 public:
     QStringList estados;   // every status hint, in order
     QList<int> temas;      // help topics asked for, in order
+    QStringList abiertas;  // keys of the tool windows asked for, in order
     int buscador = 0;      // times the topic finder was asked for
     int sobre_ayuda = 0;   // times the help on help was asked for
     RegistroEjecuciones ejecuciones;
@@ -28,6 +29,7 @@ public:
 
     void EscribirEstado(const QString& texto) override { estados.append(texto); }
     RegistroEjecuciones& Ejecuciones() override { return ejecuciones; }
+    void AbrirHerramienta(const QString& clave) override { abiertas.append(clave); }
     QIcon CalcularEn() const override { return calcular_en; }
     QIcon CalcularDis() const override { return calcular_dis; }
     void MostrarTemaAyuda(int tema) override { temas.append(tema); }

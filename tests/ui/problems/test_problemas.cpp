@@ -1,0 +1,469 @@
+// The factorization and discrete-logarithm windows: every control as the
+// user first sees it, the checks before a run and their order, each method
+// on its worked cases, a stop (in this window or another), closing during a
+// run, the live progress line, and how the main window opens them.
+#include <QAction>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QRegularExpression>
+#include <QToolBar>
+
+#include "problems/banco_problemas.h"
+#include "soporte/tabla_controles.h"
+#include "ui/shell/ayuda_contextual.h"
+#include "ui/shell/principal.h"
+#include "ui/ventanas_registradas.h"
+
+namespace {
+
+const char* const kOperandos = "carácter inválido en los operandos";
+
+std::vector<Control> ControlesDe(const QString& ventana) {
+    if (ventana == u"Factorizacion") {
+        return {
+            {"Numero", "", "Número a factorizar", " Número a factorizar", 200},
+            {"Label1", "Número", "", kNada},
+            {"DigitosNum", "0 digitos", "", kNada},
+            {"Factor1", "", "Factor primo del número", " Factor del número especificado"},
+            {"Label2", "Factor 1", "", kNada},
+            {"DigitosFac1", "0 digitos", "", kNada},
+            {"Factor2", "", "Factor primo del número", " Factor del número especificado"},
+            {"Label3", "Factor 2", "", kNada},
+            {"DigitosFac2", "0 digitos", "", kNada},
+            {"PollardRho", "Pollard Rho", "", kNada},
+            {"Dixon", "Dixon", "", kNada},
+            {"Fracciones", "Fracciones Continuas", "", kNada},
+            {"SSPanel3", kPanel, "Algoritmos de Factorización", " Preparado"},
+            {"SSPanel5", "Algoritmos", "", kNada},
+            {"BtnAyuda1", "", "", kNada},
+            {"BtnAyuda3", "", "", kNada},
+            {"BtnAyuda4", "", "", kNada},
+            {"BtnCalcular", "", "Calcular la factorización", " Factoriza el número especificado"},
+            {"BtnDetener", "", "Detener el proceso", kNada},
+            {"BtnCancelar", "", "Cerrar la ventana", " Cierra la ventana activa"},
+            {"BtnEjemplos", "", "Calcular la factorización", kNada},
+            {"BtnBorrar", "", "Borrar los números actuales", kNada},
+            {"Cuenta", "0 h: 0 m: 0 s", "", kNada},
+            {"Image1", kImagen, "Tiempo de ejecución", kNada},
+            {"FlechaErr", kImagen, "", kNada, 0, false},
+            {"EtqErr", kOperandos, "", kNada, 0, false},
+            {"Panel1", kPanel, "", " Preparado"},
+        };
+    }
+    return {
+        {"SSPanel4", "Logaritmo = LOG       Beta Mod Grupo", "", kNada},
+        {"Image2", kImagen, "", kNada},
+        {"Num1", "", "", " Base del logaritmo", 200},
+        {"Label1", "Alfa", "", kNada},
+        {"DigitosNum1", "0 digitos", "", kNada},
+        {"Num2", "", "", " Número del que se calculará el logaritmo", 200},
+        {"Label6", "Beta", "", kNada},
+        {"DigitosNum2", "0 digitos", "", kNada},
+        {"Num3", "", "", " Grupo de trabajo", 200},
+        {"Label5", "Grupo", "", kNada},
+        {"DigitosNum3", "0 digitos", "", kNada},
+        {"Salida", "", "", " Logaritmo"},
+        {"Label2", "Logaritmo", "", kNada},
+        {"DigitosSalida", "0 digitos", "", kNada},
+        {"Busqueda", "Busqueda Exhaustiva", "", kNada},
+        {"GiganteEnano", "Paso Gigante-Paso Enano", "", kNada},
+        {"PohligHellman", "Pohlig-Hellman", "", kNada},
+        {"SSPanel3", kPanel, "", kNada},
+        {"SSPanel5", "Algoritmos", "", kNada},
+        {"BtnAyuda1", "", "", kNada},
+        {"BtnAyuda2", "", "", kNada},
+        {"BtnAyuda3", "", "", kNada},
+        {"BtnCalcular", "", "", " Calcular el logaritmo especificado"},
+        {"BtnDetener", "", "Detener el proceso", kNada},
+        {"BtnCancelar", "", "", " Cerrar la ventana activa"},
+        {"BtnEjemplos", "", "Calcular la factorización", kNada},
+        {"BtnBorrar", "", "Borrar los números actuales", " Borra los números actuales"},
+        {"Cuenta", "0 h: 0 m: 0 s", "", kNada},
+        {"Image1", kImagen, "Tiempo de ejecución", kNada},
+        {"FlechaErr", kImagen, "", kNada, 0, false},
+        {"EtqErr", kOperandos, "", kNada, 0, false},
+        {"Panel1", kPanel, "", kNada},
+    };
+}
+
+const QStringList kVentanas{"Factorizacion", "Logaritmo"};
+
+// The boxes a row fills, by window: the number, or Alfa, Beta and Grupo.
+QStringList Entradas(const QString& ventana) {
+    return ventana == u"Factorizacion" ? QStringList{"Numero"} : QStringList{"Num1", "Num2", "Num3"};
+}
+QStringList Resultados(const QString& ventana) {
+    return ventana == u"Factorizacion" ? QStringList{"Factor1", "Factor2"} : QStringList{"Salida"};
+}
+
+// A click on the option's round indicator.
+void Elegir(QRadioButton* opcion) { QTest::mouseClick(opcion, Qt::LeftButton, {}, QPoint(6, opcion->height() / 2)); }
+
+// Fills the boxes with `entradas` (an empty one left as it is), chooses
+// `metodo` (none when empty) and clicks Calculate.
+void Calcular(const QWidget& v, const QString& metodo, const QStringList& entradas) {
+    const QStringList cajas = Entradas(v.objectName());
+    for (int i = 0; i < cajas.size(); ++i) {
+        if (i < entradas.size() && !entradas[i].isEmpty()) Escribir(Caja(v, cajas[i]), entradas[i]);
+    }
+    if (!metodo.isEmpty()) Elegir(Opcion(v, metodo));
+    Pulsar(Boton(v, QStringLiteral("BtnCalcular")));
+}
+
+QStringList TextosDe(const QWidget& v, const QStringList& nombres) {
+    QStringList textos;
+    for (const QString& n : nombres) textos.append(Texto(v, n));
+    return textos;
+}
+
+}  // namespace
+
+class PruebaProblemas : public QObject {
+    Q_OBJECT
+
+private slots:
+    void controles_data();
+    void controles();
+    void ventanas_data();
+    void ventanas();
+    void comprobacionesAntesDeCalcular_data();
+    void comprobacionesAntesDeCalcular();
+    void metodosEnSusCasos_data();
+    void metodosEnSusCasos();
+    void detenerUnaEjecucionLarga_data();
+    void detenerUnaEjecucionLarga();
+    void detenerEnUnaVentanaAcabaLaDeOtra();
+    void cerrarDuranteLaEjecucion();
+    void lineaDeAvanceYLuegoPreparado_data();
+    void lineaDeAvanceYLuegoPreparado();
+    void borrarSoloCambiaLasCajasConTexto();
+    void ayudaYEjemplos();
+    void seAbrenDesdeMenuYBarra();
+};
+
+void PruebaProblemas::controles_data() {
+    QTest::addColumn<QString>("ventana");
+    QTest::addColumn<QString>("nombre");
+    QTest::addColumn<QString>("texto");
+    QTest::addColumn<QString>("consejo");
+    QTest::addColumn<QString>("pista");
+    QTest::addColumn<int>("maximo");
+    QTest::addColumn<bool>("visible");
+    for (const QString& ventana : kVentanas) {
+        for (const Control& c : ControlesDe(ventana)) {
+            QTest::addRow("%s.%s", qPrintable(ventana), c.nombre)
+                << ventana << QString::fromUtf8(c.nombre) << QString::fromUtf8(c.texto)
+                << QString::fromUtf8(c.consejo) << QString::fromUtf8(c.pista) << c.maximo << c.visible;
+        }
+    }
+}
+
+void PruebaProblemas::controles() {
+    QFETCH(QString, ventana);
+    QFETCH(QString, nombre);
+    QFETCH(QString, texto);
+    QFETCH(QString, consejo);
+    QFETCH(QString, pista);
+    QFETCH(int, maximo);
+    QFETCH(bool, visible);
+    Banco banco;
+    const auto v = banco.Abrir(ventana);
+    ComprobarControl(banco, *v, {nombre, texto, consejo, pista, maximo, visible});
+}
+
+void PruebaProblemas::ventanas_data() {
+    QTest::addColumn<QString>("ventana");
+    QTest::addColumn<QString>("titulo");
+    QTest::addColumn<int>("tema");
+    QTest::addColumn<QStringList>("metodos");
+    QTest::addColumn<QStringList>("ayudas");
+    QTest::newRow("Factorizacion") << "Factorizacion" << "Factorización" << 21
+                                   << QStringList{"PollardRho", "Dixon", "Fracciones"}
+                                   << QStringList{"BtnAyuda1", "BtnAyuda3", "BtnAyuda4"};
+    QTest::newRow("Logaritmo") << "Logaritmo" << "Logaritmo Discreto" << 16
+                               << QStringList{"Busqueda", "GiganteEnano", "PohligHellman"}
+                               << QStringList{"BtnAyuda1", "BtnAyuda2", "BtnAyuda3"};
+}
+
+// Caption and help topic; no method chosen at first, the options from the
+// top in their order, each with its help button at its left; the buttons
+// along the foot from the left, the last one small.
+void PruebaProblemas::ventanas() {
+    QFETCH(QString, ventana);
+    QFETCH(QString, titulo);
+    QFETCH(int, tema);
+    QFETCH(QStringList, metodos);
+    QFETCH(QStringList, ayudas);
+    Banco banco;
+    const auto v = banco.Abrir(ventana);
+    QCOMPARE(v->windowTitle(), titulo);
+    QCOMPARE(TemaAyudaDe(v.get()), tema);
+    for (const QString& caja : Entradas(ventana) + Resultados(ventana)) QCOMPARE(TemaAyudaDe(Caja(*v, caja)), tema);
+
+    int arriba = -1;
+    for (int i = 0; i < metodos.size(); ++i) {
+        QRadioButton* opcion = Opcion(*v, metodos[i]);
+        QVERIFY(!opcion->isChecked());
+        const QPoint donde = opcion->mapTo(v.get(), QPoint(0, 0));
+        QVERIFY(donde.y() > arriba);
+        arriba = donde.y();
+        QVERIFY(Boton(*v, ayudas[i])->mapTo(v.get(), QPoint(0, 0)).x() < donde.x());
+    }
+    // Choosing one leaves at most one on.
+    Elegir(Opcion(*v, metodos[0]));
+    Elegir(Opcion(*v, metodos[2]));
+    QVERIFY(!Opcion(*v, metodos[0])->isChecked());
+    QVERIFY(Opcion(*v, metodos[2])->isChecked());
+
+    int izquierda = -1;
+    for (const char* nombre : {"BtnCalcular", "BtnDetener", "BtnCancelar", "BtnEjemplos", "BtnBorrar"}) {
+        QPushButton* boton = Boton(*v, QString::fromLatin1(nombre));
+        const int x = boton->mapTo(v.get(), QPoint(0, 0)).x();
+        QVERIFY2(x > izquierda, nombre);
+        izquierda = x;
+    }
+    QVERIFY(Boton(*v, QStringLiteral("BtnBorrar"))->width() < Boton(*v, QStringLiteral("BtnCalcular"))->width());
+    QVERIFY(Boton(*v, QStringLiteral("BtnCalcular"))->isEnabled());
+}
+
+void PruebaProblemas::comprobacionesAntesDeCalcular_data() {
+    QTest::addColumn<QString>("ventana");
+    QTest::addColumn<QString>("metodo");
+    QTest::addColumn<QStringList>("entradas");
+    QTest::addColumn<QStringList>("registro");
+    // The method is looked at before the boxes.
+    QTest::newRow("sin metodo ni numero") << "Factorizacion" << "" << QStringList{} << QStringList{"flecha", "error 6"};
+    QTest::newRow("sin metodo") << "Factorizacion" << "" << QStringList{"15"} << QStringList{"flecha", "error 6"};
+    QTest::newRow("sin numero") << "Factorizacion" << "Dixon" << QStringList{} << QStringList{"flecha", "error 7"};
+    QTest::newRow("sin metodo ni datos") << "Logaritmo" << "" << QStringList{} << QStringList{"flecha", "error 9"};
+    QTest::newRow("sin metodo, con datos") << "Logaritmo" << "" << QStringList{"2", "3", "11"}
+                                           << QStringList{"flecha", "error 9"};
+    QTest::newRow("sin grupo") << "Logaritmo" << "Busqueda" << QStringList{"2", "3", ""}
+                               << QStringList{"flecha", "error 10"};
+    QTest::newRow("sin alfa") << "Logaritmo" << "PohligHellman" << QStringList{"", "3", "11"}
+                              << QStringList{"flecha", "error 10"};
+}
+
+// A refused run shows its error and nothing else happens, but the press has
+// emptied the results and reset Cuenta all the same, and the busy text stays.
+void PruebaProblemas::comprobacionesAntesDeCalcular() {
+    QFETCH(QString, ventana);
+    QFETCH(QString, metodo);
+    QFETCH(QStringList, entradas);
+    QFETCH(QStringList, registro);
+    Banco banco;
+    const auto v = banco.Abrir(ventana);
+    for (const QString& r : Resultados(ventana)) Caja(*v, r)->setText(QStringLiteral("77"));
+    Calcular(*v, metodo, entradas);
+    QCOMPARE(banco.Registro(), registro);
+    for (const QString& r : Resultados(ventana)) QCOMPARE(Texto(*v, r), QString());
+    QCOMPARE(Texto(*v, QStringLiteral("Cuenta")), QStringLiteral("0 h: 0 m: 0 s"));
+    QCOMPARE(banco.servicios.estados.last(), ventana == u"Factorizacion"
+                                                 ? QStringLiteral(" Calculando la factorización ...")
+                                                 : QStringLiteral(" Calculando el logaritmo discreto ..."));
+    QVERIFY(banco.SinEjecuciones());
+}
+
+void PruebaProblemas::metodosEnSusCasos_data() {
+    QTest::addColumn<QString>("ventana");
+    QTest::addColumn<QString>("metodo");
+    QTest::addColumn<QStringList>("entradas");
+    QTest::addColumn<QStringList>("resultados");
+    QTest::addColumn<QList<int>>("errores");
+    const auto fac = [](const char* nombre, const char* metodo, const char* n, const char* f1, const char* f2) {
+        QTest::newRow(nombre) << "Factorizacion" << metodo << QStringList{n} << QStringList{f1, f2} << QList<int>{};
+    };
+    // Rho: x = 5, y = 11 and gcd(9, 15) = 3 at the first step.
+    fac("rho 15", "PollardRho", "15", "3", "5");
+    fac("rho 8051", "PollardRho", "8051", "97", "83");
+    fac("rho 0", "PollardRho", "0", "0", "0");
+    // Dixon and continued fractions: the table first (11 divides 143).
+    fac("dixon 143", "Dixon", "143", "11", "13");
+    fac("dixon 1", "Dixon", "1", "1", "1");
+    fac("fracciones 143", "Fracciones", "143", "11", "13");
+    // Beyond the table: a square gives its root twice, the expansion finds
+    // a factor, or gives up with n and 1.
+    fac("fracciones cuadrado", "Fracciones", "1073938441", "32771", "32771");
+    fac("fracciones 57646813079357", "Fracciones", "57646813079357", "1408349", "40932193");
+    fac("fracciones se rinde", "Fracciones", "4928496943", "4928496943", "1");
+    fac("dixon cuadrado", "Dixon", "1073938441", "32771", "32771");
+    const auto log = [](const char* nombre, const char* metodo, QStringList entradas, const char* x,
+                        QList<int> errores = {}) {
+        QTest::newRow(nombre) << "Logaritmo" << metodo << entradas << QStringList{x} << errores;
+    };
+    // 2^x = 3 (mod 11) by the three methods.
+    log("busqueda 2 3 11", "Busqueda", {"2", "3", "11"}, "8");
+    log("gigante-enano 2 3 11", "GiganteEnano", {"2", "3", "11"}, "8");
+    log("pohlig-hellman 2 3 11", "PohligHellman", {"2", "3", "11"}, "8");
+    log("pohlig-hellman 3 13 17", "PohligHellman", {"3", "13", "17"}, "4");
+    // Without the existence flag, a logarithm that does not exist is error 11.
+    log("gigante-enano sin logaritmo", "GiganteEnano", {"3", "2", "11"}, "0", {11});
+    log("busqueda grupo 1", "Busqueda", {"2", "1", "1"}, "0");
+    log("pohlig-hellman grupo 0", "PohligHellman", {"2", "3", "0"}, "0", {4});
+}
+
+void PruebaProblemas::metodosEnSusCasos() {
+    QFETCH(QString, ventana);
+    QFETCH(QString, metodo);
+    QFETCH(QStringList, entradas);
+    QFETCH(QStringList, resultados);
+    QFETCH(QList<int>, errores);
+    Banco banco;
+    const auto v = banco.Abrir(ventana);
+    Calcular(*v, metodo, entradas);
+    QTRY_VERIFY_WITH_TIMEOUT(banco.SinEjecuciones(), 30000);
+    QCOMPARE(TextosDe(*v, Resultados(ventana)), resultados);
+    QCOMPARE(QList<int>(banco.ui.errores.begin(), banco.ui.errores.end()), errores);
+    QCOMPARE(banco.ui.advertencias, 0);
+    QCOMPARE(Texto(*v, QStringLiteral("Cuenta")), QStringLiteral("0 h: 0 m: 7 s: "));
+    QCOMPARE(banco.servicios.estados.last(), QStringLiteral(" Preparado"));
+    // Each result's counter follows it, with two blanks.
+    const QStringList contadores = ventana == u"Factorizacion" ? QStringList{"DigitosFac1", "DigitosFac2"}
+                                                               : QStringList{"DigitosSalida"};
+    for (int i = 0; i < resultados.size(); ++i) {
+        QCOMPARE(Texto(*v, contadores[i]), QStringLiteral("%1  digitos").arg(resultados[i].size()));
+    }
+    // The busy pointer, then the one the window had.
+    QCOMPARE(banco.Registro().first(), QStringLiteral("flecha-reloj"));
+    QCOMPARE(banco.Registro().last(), QStringLiteral("normal"));
+}
+
+void PruebaProblemas::detenerUnaEjecucionLarga_data() {
+    QTest::addColumn<QString>("ventana");
+    QTest::addColumn<QString>("metodo");
+    QTest::addColumn<QStringList>("entradas");
+    QTest::addColumn<QStringList>("registro");
+    // Rho on a prime and the search for a power 3 of 2 modulo 7 never end.
+    QTest::newRow("rho sobre un primo") << "Factorizacion" << "PollardRho" << QStringList{"1000003"}
+                                        << QStringList{"flecha-reloj", "flecha", "advertencia", "normal"};
+    QTest::newRow("busqueda sin fin") << "Logaritmo" << "Busqueda" << QStringList{"2", "3", "7"}
+                                      << QStringList{"flecha-reloj", "flecha", "advertencia", "normal"};
+}
+
+// A stop gives zero outputs, one warning, the elapsed time and " Preparado".
+void PruebaProblemas::detenerUnaEjecucionLarga() {
+    QFETCH(QString, ventana);
+    QFETCH(QString, metodo);
+    QFETCH(QStringList, entradas);
+    QFETCH(QStringList, registro);
+    Banco banco;
+    const auto v = banco.Abrir(ventana);
+    Calcular(*v, metodo, entradas);
+    QTest::qWait(100);
+    QVERIFY(!banco.SinEjecuciones());
+    Pulsar(Boton(*v, QStringLiteral("BtnDetener")));
+    QTRY_VERIFY(banco.SinEjecuciones());
+    for (const QString& r : Resultados(ventana)) QCOMPARE(Texto(*v, r), QStringLiteral("0"));
+    QCOMPARE(banco.Registro(), registro);
+    QCOMPARE(Texto(*v, QStringLiteral("Cuenta")), QStringLiteral("0 h: 0 m: 7 s: "));
+    QCOMPARE(banco.servicios.estados.last(), QStringLiteral(" Preparado"));
+}
+
+void PruebaProblemas::detenerEnUnaVentanaAcabaLaDeOtra() {
+    Banco banco;
+    const auto fac = banco.Abrir(QStringLiteral("Factorizacion"));
+    const auto log = banco.Abrir(QStringLiteral("Logaritmo"));
+    Calcular(*fac, QStringLiteral("PollardRho"), {"1000003"});
+    Calcular(*log, QStringLiteral("Busqueda"), {"2", "3", "7"});
+    QCOMPARE(banco.servicios.ejecuciones.EnCurso().size(), 2);
+    Pulsar(Boton(*log, QStringLiteral("BtnDetener")));
+    QTRY_VERIFY(banco.SinEjecuciones());
+    QCOMPARE(TextosDe(*fac, {"Factor1", "Factor2"}), (QStringList{"0", "0"}));
+    QCOMPARE(Texto(*log, QStringLiteral("Salida")), QStringLiteral("0"));
+    QCOMPARE(banco.ui.advertencias, 2);
+}
+
+// The window goes at once; its run ends with no dialog and writes nowhere.
+void PruebaProblemas::cerrarDuranteLaEjecucion() {
+    Banco banco;
+    auto v = banco.Abrir(QStringLiteral("Factorizacion"));
+    Calcular(*v, QStringLiteral("PollardRho"), {"1000003"});
+    QVERIFY(!banco.SinEjecuciones());
+    v->close();
+    v.reset();
+    QTRY_VERIFY(banco.SinEjecuciones());
+    QCOMPARE(banco.ui.advertencias, 0);
+}
+
+void PruebaProblemas::lineaDeAvanceYLuegoPreparado_data() {
+    QTest::addColumn<QString>("ventana");
+    QTest::addColumn<QString>("metodo");
+    QTest::addColumn<QStringList>("entradas");
+    QTest::addColumn<QString>("linea");  // what the progress line says
+    QTest::newRow("rho") << "Factorizacion" << "PollardRho" << QStringList{"1000003"}
+                         << " Pollard Rho: [\\d.]+ pasos, [\\d.]+ cambios? de función";
+    QTest::newRow("dixon") << "Factorizacion" << "Dixon" << QStringList{"9999999967"}
+                           << " Dixon: [\\d.]+ valor(es)? de x probados?";
+    QTest::newRow("busqueda") << "Logaritmo" << "Busqueda" << QStringList{"2", "3", "7"}
+                              << " Busqueda Exhaustiva: [\\d.]+ exponentes probados";
+}
+
+// While a run lasts the status strip says, about once a second, how far the
+// method got; a hint written meanwhile is replaced at the next refresh; the
+// end writes " Preparado".
+void PruebaProblemas::lineaDeAvanceYLuegoPreparado() {
+    QFETCH(QString, ventana);
+    QFETCH(QString, metodo);
+    QFETCH(QStringList, entradas);
+    QFETCH(QString, linea);
+    Banco banco;
+    const auto v = banco.Abrir(ventana);
+    Calcular(*v, metodo, entradas);
+    const QRegularExpression patron(QStringLiteral("^") + linea + QStringLiteral("$"));
+    QTRY_VERIFY_WITH_TIMEOUT(patron.match(banco.servicios.estados.last()).hasMatch(), 5000);
+    banco.PistaAl(Boton(*v, QStringLiteral("BtnDetener")));  // a hint meanwhile...
+    banco.servicios.estados.append(QStringLiteral(" (pista)"));
+    QTRY_VERIFY_WITH_TIMEOUT(patron.match(banco.servicios.estados.last()).hasMatch(), 5000);  // ...then progress again
+    Pulsar(Boton(*v, QStringLiteral("BtnDetener")));
+    QTRY_VERIFY(banco.SinEjecuciones());
+    QCOMPARE(banco.servicios.estados.last(), QStringLiteral(" Preparado"));
+}
+
+// After a clear a box that held text counts "0  digitos"; one that was
+// empty raises no change and keeps its counter as it was.
+void PruebaProblemas::borrarSoloCambiaLasCajasConTexto() {
+    Banco banco;
+    const auto v = banco.Abrir(QStringLiteral("Logaritmo"));
+    Escribir(Caja(*v, QStringLiteral("Num1")), QStringLiteral("12"));
+    Caja(*v, QStringLiteral("Salida"))->setText(QStringLiteral("5"));
+    Pulsar(Boton(*v, QStringLiteral("BtnBorrar")));
+    QCOMPARE(TextosDe(*v, {"Num1", "Num2", "Num3", "Salida"}), (QStringList{"", "", "", ""}));
+    QCOMPARE(TextosDe(*v, {"DigitosNum1", "DigitosNum2", "DigitosNum3", "DigitosSalida"}),
+             (QStringList{"0  digitos", "0 digitos", "0 digitos", "0  digitos"}));
+    QCOMPARE(Texto(*v, QStringLiteral("Cuenta")), QStringLiteral("0 h: 0 m: 0 s"));
+}
+
+void PruebaProblemas::ayudaYEjemplos() {
+    Banco banco;
+    const auto fac = banco.Abrir(QStringLiteral("Factorizacion"));
+    const auto log = banco.Abrir(QStringLiteral("Logaritmo"));
+    for (const char* ayuda : {"BtnAyuda1", "BtnAyuda3", "BtnAyuda4"}) Pulsar(Boton(*fac, QString::fromLatin1(ayuda)));
+    for (const char* ayuda : {"BtnAyuda1", "BtnAyuda2", "BtnAyuda3"}) Pulsar(Boton(*log, QString::fromLatin1(ayuda)));
+    QCOMPARE(banco.servicios.temas, (QList<int>{23, 25, 48, 18, 19, 20}));
+    Pulsar(Boton(*fac, QStringLiteral("BtnEjemplos")));
+    Pulsar(Boton(*log, QStringLiteral("BtnEjemplos")));
+    QCOMPARE(banco.servicios.abiertas, (QStringList{"EjemplosFac", "EjemplosLog"}));
+}
+
+// Each menu item and toolbar button opens a new window of its kind.
+void PruebaProblemas::seAbrenDesdeMenuYBarra() {
+    Principal p(QStringLiteral(CARPETA_AYUDA_PRUEBA));
+    RegistrarVentanas(p);
+    for (const auto& [opcion, boton, nombre] : {std::tuple{"OpcFactorizacion", "Factorizacion", "Factorizacion"},
+                                                std::tuple{"OpcLogaritmo", "Logaritmo", "Logaritmo"}}) {
+        QAction* menu = p.findChild<QAction*>(QString::fromLatin1(opcion));
+        QAction* barra = p.Herramientas()->findChild<QAction*>(QString::fromLatin1(boton));
+        QVERIFY(menu->isEnabled());
+        QVERIFY(barra->isEnabled());
+        const int antes = p.Area()->subWindowList().size();
+        menu->trigger();
+        barra->trigger();
+        const QList<QMdiSubWindow*> hijas = p.Area()->subWindowList();
+        QCOMPARE(hijas.size(), antes + 2);
+        QCOMPARE(hijas[antes]->widget()->objectName(), QString::fromLatin1(nombre));
+        QVERIFY(hijas[antes]->widget() != hijas[antes + 1]->widget());
+    }
+}
+
+QTEST_MAIN(PruebaProblemas)
+#include "test_problemas.moc"
