@@ -3,7 +3,11 @@
 // interface that shows nothing and never asks to stop.
 #include <benchmark/benchmark.h>
 
+#include <atomic>
+#include <chrono>
+#include <functional>
 #include <string>
+#include <thread>
 
 #include "bignum/numeros_grandes.h"
 #include "puerto_con_plazo.h"
@@ -94,6 +98,49 @@ void GiganteEnano(const NumeroGrande& alfa, const NumeroGrande& beta, const Nume
     bool interrumpido = false;
     LogaritmoGiganteEnano(alfa, beta, grupo, resultado, interrumpido);
 }
+
+// From a stop asked while a long run goes on a worker thread to the method's
+// return (its warning shown by a port that answers at once): what a user
+// waits after pressing a stop button. The run is asked to stop after
+// 300 ms; the time reported is from then to the return.
+class PuertoDetenible final : public puerto::PuertoInterfaz {
+public:
+    std::atomic<bool> detener{false};
+    void MostrarError(int) override {}
+    void MostrarAdvertencia() override {}
+    void PonerPuntero(puerto::Puntero) override {}
+    void ProcesarEventos() override {}
+    bool DetenerSolicitado() override { return detener.load(std::memory_order_acquire); }
+    void PonerProgreso(double) override {}
+    void InformarAvance(const puerto::Avance&) override {}
+};
+
+void Detencion(benchmark::State& estado, std::function<void()> run_largo) {
+    for (auto _ : estado) {
+        PuertoDetenible puerto_hilo;
+        std::atomic<bool> terminado{false};
+        std::thread trabajador([&] {
+            puerto::EnHilo activo(puerto_hilo);
+            run_largo();
+            terminado = true;
+        });
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        const auto pulsado = std::chrono::steady_clock::now();
+        puerto_hilo.detener = true;
+        trabajador.join();
+        const std::chrono::duration<double> espera = std::chrono::steady_clock::now() - pulsado;
+        estado.SetIterationTime(espera.count());
+        if (!terminado) estado.SkipWithError("the run did not end");
+    }
+}
+BENCHMARK_CAPTURE(Detencion, rho_sobre_un_primo_28_digitos, [] {
+    NumeroGrande f1, f2;
+    FactorizarRho(Num("2829577232652317876553477577"), f1, f2);  // a prime
+})->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK_CAPTURE(Detencion, busqueda_sin_fin_25_digitos, [] {
+    NumeroGrande x;
+    LogaritmoBusqueda(Num("290657"), Num("2"), Num("4036962584010807014809213"), x);
+})->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
 
 BENCHMARK_CAPTURE(Logaritmo, pohlig_hellman_1087, LogaritmoPohligHellman, "2", "218", "1087")
     ->Unit(benchmark::kMillisecond);

@@ -2,7 +2,8 @@
 // scripts/capturas (run under Xvfb). Usage: tornavela_capturas <folder>
 //
 // Each calculator is shown after a real calculation on operands as large as
-// its boxes take, and the time that calculation took is printed.
+// its boxes take, and the time that calculation took is printed; the problem
+// windows during a run of a worked example and after one.
 #include <random>
 
 #include <QApplication>
@@ -13,6 +14,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
@@ -140,6 +142,53 @@ bool CapturarCalculadoras(Principal& principal, const QDir& carpeta) {
     return todas;
 }
 
+// Chooses `metodo`, fills the boxes and clicks Calculate in a problem window.
+void Lanzar(QWidget& ventana, const char* metodo, const std::vector<std::pair<const char*, QString>>& cajas) {
+    for (const auto& [caja, numero] : cajas) ventana.findChild<QLineEdit*>(QString::fromLatin1(caja))->setText(numero);
+    ventana.findChild<QRadioButton*>(QString::fromLatin1(metodo))->setChecked(true);
+    ventana.findChild<QPushButton*>(QStringLiteral("BtnCalcular"))->click();
+}
+
+// Waits, letting the run go on, until the window's run has ended.
+void EsperarFin(Principal& principal) {
+    while (!principal.Ejecuciones().EnCurso().isEmpty()) Esperar(100);
+}
+
+// The factorization and logarithm windows during a run, with the progress
+// line in the status strip, and after one, on worked examples.
+bool CapturarProblemas(Principal& principal, const QDir& carpeta) {
+    principal.Area()->closeAllSubWindows();
+    bool todas = true;
+    const auto una_ventana = [&](const char* clave) {
+        QMdiSubWindow* hija = principal.AbrirVentana(QString::fromLatin1(clave));
+        hija->move(10, 10);
+        hija->resize(hija->sizeHint().expandedTo(QSize(900, 0)));
+        return hija;
+    };
+
+    QMdiSubWindow* fac = una_ventana("Factorizacion");
+    Lanzar(*fac->widget(), "PollardRho", {{"Numero", QStringLiteral("42494945845951757948945394131227")}});
+    Esperar(2500);  // two refreshes of the progress line
+    todas &= Capturar(principal, carpeta, QStringLiteral("factorizacion_en_curso"));
+    fac->widget()->findChild<QPushButton*>(QStringLiteral("BtnDetener"))->click();
+    EsperarFin(principal);
+    Lanzar(*fac->widget(), "Fracciones", {{"Numero", QStringLiteral("57646813079357")}});
+    EsperarFin(principal);
+    todas &= Capturar(principal, carpeta, QStringLiteral("factorizacion_resultado"));
+    fac->close();
+
+    QMdiSubWindow* log = una_ventana("Logaritmo");
+    Lanzar(*log->widget(), "PohligHellman",
+           {{"Num1", QStringLiteral("117371")}, {"Num2", QStringLiteral("1868877149")},
+            {"Num3", QStringLiteral("2745098189")}});
+    Esperar(2500);
+    todas &= Capturar(principal, carpeta, QStringLiteral("logaritmo_en_curso"));
+    EsperarFin(principal);
+    todas &= Capturar(principal, carpeta, QStringLiteral("logaritmo_resultado"));
+    log->close();
+    return todas;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -193,6 +242,7 @@ int main(int argc, char* argv[]) {
     principal.raise();
     principal.activateWindow();
     todas &= CapturarCalculadoras(principal, carpeta);
+    todas &= CapturarProblemas(principal, carpeta);
 
     return todas ? 0 : 1;
 }

@@ -1,6 +1,5 @@
 #include "ui/problems/descripcion_avance.h"
 
-#include <QLocale>
 
 using puerto::AvanceGuardado;
 using puerto::Fase;
@@ -8,7 +7,14 @@ using puerto::Metodo;
 
 namespace {
 
-QString Numero(std::uint64_t n) { return QLocale(QLocale::Spanish).toString(static_cast<qulonglong>(n)); }
+// A count as Spanish writes it: from five digits on, in groups of three
+// separated by a narrow no-break space ("52 394", "5613").
+QString Numero(std::uint64_t n) {
+    QString cifras = QString::number(n);
+    if (cifras.size() < 5) return cifras;
+    for (qsizetype i = cifras.size() - 3; i > 0; i -= 3) cifras.insert(i, QChar(0x202F));
+    return cifras;
+}
 
 // "N cosas", or "N cosa" for one.
 QString Cuenta(std::uint64_t n, const char* singular, const char* plural) {

@@ -2,7 +2,7 @@
 
 #include <QResizeEvent>
 
-#include "ui/shell/dialogo_comun.h"
+#include "ui/shell/iconos.h"
 
 namespace {
 
@@ -21,9 +21,12 @@ EncabezadoLogaritmo::EncabezadoLogaritmo(QWidget* padre) : QLabel(kTexto, padre)
     letra.setPointSizeF(letra.pointSizeF() * 1.2);
     setFont(letra);
     setMinimumHeight(fontMetrics().height() * 2);
-    imagen_ = NuevaImagen(QStringLiteral("Image2"), QStringLiteral("base_alfa"), fontMetrics().height(), this);
-    imagen_->setFixedSize(fontMetrics().horizontalAdvance(QStringLiteral("       ")), fontMetrics().height());
-    imagen_->setScaledContents(true);
+    // The picture fills the gap, drawn at its size, not scaled from another.
+    const QSize hueco(fontMetrics().horizontalAdvance(QStringLiteral("       ")), fontMetrics().height());
+    imagen_ = new QLabel(this);
+    imagen_->setObjectName(QStringLiteral("Image2"));
+    imagen_->setPixmap(Icono(QStringLiteral("base_alfa")).pixmap(hueco));
+    imagen_->setFixedSize(hueco);
 }
 
 void EncabezadoLogaritmo::resizeEvent(QResizeEvent* evento) {
@@ -32,5 +35,6 @@ void EncabezadoLogaritmo::resizeEvent(QResizeEvent* evento) {
     const QFontMetrics medidas = fontMetrics();
     const int inicio = contentsRect().left() + (contentsRect().width() - medidas.horizontalAdvance(kTexto)) / 2;
     const int base = contentsRect().top() + (contentsRect().height() + medidas.ascent() - medidas.descent()) / 2;
+    // A subscript: its top at the middle of the letters, below the line.
     imagen_->move(inicio + medidas.horizontalAdvance(kAntesDelHueco), base - medidas.ascent() / 2);
 }

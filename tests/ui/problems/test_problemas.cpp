@@ -391,11 +391,11 @@ void PruebaProblemas::lineaDeAvanceYLuegoPreparado_data() {
     QTest::addColumn<QStringList>("entradas");
     QTest::addColumn<QString>("linea");  // what the progress line says
     QTest::newRow("rho") << "Factorizacion" << "PollardRho" << QStringList{"1000003"}
-                         << " Pollard Rho: [\\d.]+ pasos, [\\d.]+ cambios? de función";
+                         << " Pollard Rho: [\\d\\x{202F}]+ pasos, [\\d\\x{202F}]+ cambios? de función";
     QTest::newRow("dixon") << "Factorizacion" << "Dixon" << QStringList{"9999999967"}
-                           << " Dixon: [\\d.]+ valor(es)? de x probados?";
+                           << " Dixon: [\\d\\x{202F}]+ valor(es)? de x probados?";
     QTest::newRow("busqueda") << "Logaritmo" << "Busqueda" << QStringList{"2", "3", "7"}
-                              << " Busqueda Exhaustiva: [\\d.]+ exponentes probados";
+                              << " Busqueda Exhaustiva: [\\d\\x{202F}]+ exponentes probados";
 }
 
 // While a run lasts the status strip says, about once a second, how far the
