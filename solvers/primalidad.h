@@ -9,6 +9,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "bignum/numero_grande.h"
 
@@ -24,7 +25,11 @@ inline constexpr std::int16_t kBaseAleatoria = 2;  // a random base of a few dig
 // "prime", without any arithmetic and without moving the progress bar. On a
 // composite answer the progress bar is set to 100; on a prime answer it is
 // left where the passes left it (at most 80 or 84).
-bool EsPrimo(const NumeroGrande& n);
+//
+// With `traza`, the test also writes down what it did (see TrazaPrimalidad);
+// the answer and the progress values are the same with or without it.
+struct TrazaPrimalidad;
+bool EsPrimo(const NumeroGrande& n, TrazaPrimalidad* traza = nullptr);
 
 // One pass, on |n| as in EsPrimo: true when n is a strong probable prime to
 // the pass's base, false when that base proves it composite. The base is 2,
@@ -41,3 +46,33 @@ bool RondaPrimalidad(const NumeroGrande& n, std::int16_t Modo, const std::uint8_
 // The same answer as EsPrimo, for solvers that need it as a step of their
 // own (the factor search of a group order): the progress bar is not touched.
 bool EsPrimoSinProgreso(const NumeroGrande& n);
+
+// What one EsPrimo did, for the primality window's detail: either the
+// direct check that decided a small or even number, or n - 1 = 2^s * d and,
+// for each pass run, its base a, x = a^d mod n and the successive squarings
+// of x mod n, and that pass's verdict. The passes are exactly those of the
+// test (the same random bases), and `progresos` holds every value written
+// to the progress bar, in order.
+struct TrazaPrimalidad {
+    // The check that answered without any pass, when one did.
+    enum class Directa : std::uint8_t {
+        Ninguna,
+        Par,       // an even number: 2 is prime, every other is composite
+        UnaCifra,  // one digit: 3, 5, 7 prime, 1 and 9 composite
+        Once,      // 11, prime
+    };
+    struct Pasada {
+        NumeroGrande base;                    // a
+        NumeroGrande x;                       // a^d mod n
+        std::vector<NumeroGrande> cuadrados;  // x^2, x^4, ... mod n, as computed
+        bool probable_primo = false;          // false: a is a witness that n is composite
+    };
+
+    NumeroGrande n;  // |n| without high zeros, the number tested
+    Directa directa = Directa::Ninguna;
+    std::int16_t s = 0;  // n - 1 = 2^s * d (when a pass ran)
+    NumeroGrande d;
+    std::vector<Pasada> pasadas;
+    std::vector<double> progresos;
+    bool primo = false;  // the answer
+};

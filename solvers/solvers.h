@@ -7,6 +7,8 @@
 //   logaritmo.h       discrete logarithm: exhaustive search, baby-step
 //                     giant-step
 //   pohlig_hellman.h  discrete logarithm modulo a prime by Pohlig–Hellman
+//   instancias.h      problems of a chosen size with a known answer, drawn
+//                     from a seed (the cost laboratory)
 //
 // Everything is built on the arithmetic of bignum/ and reaches the user only
 // through puerto::Actual() (errors/puerto_interfaz.h): catalogue errors, the
@@ -21,6 +23,7 @@
 #pragma once
 
 #include "solvers/factorizacion.h"
+#include "solvers/instancias.h"
 #include "solvers/logaritmo.h"
 #include "solvers/pohlig_hellman.h"
 #include "solvers/primalidad.h"

@@ -144,4 +144,122 @@ TEST_F(EsPrimoPasadas, CoincideConGmp) {
     }
 }
 
+
+// ---- The trace of a test (the primality window's detail) -------------------
+
+std::vector<std::string> Textos(const std::vector<NumeroGrande>& numeros) {
+    std::vector<std::string> textos;
+    for (const NumeroGrande& x : numeros) textos.push_back(NumeroACadena(x));
+    return textos;
+}
+
+struct PasadaEsperada {
+    const char* base;
+    const char* x;
+    std::vector<std::string> cuadrados;
+    bool probable_primo;
+};
+
+struct CasoTraza {
+    const char* n;
+    TrazaPrimalidad::Directa directa;
+    int s;
+    const char* d;
+    std::vector<PasadaEsperada> pasadas;
+};
+
+void PrintTo(const CasoTraza& caso, std::ostream* os) { *os << caso.n; }
+
+class TrazaCasos : public ConPuerto, public ::testing::WithParamInterface<CasoTraza> {};
+
+// The trace holds what the test did, and the answer and the bar are those
+// of a test without it.
+TEST_P(TrazaCasos, PasadasYDecision) {
+    const CasoTraza& caso = GetParam();
+    const bool sin_traza = EsPrimo(Num(caso.n));
+    const std::vector<double> progreso_sin_traza = ui.progresos;
+    ui.progresos.clear();
+    TrazaPrimalidad traza;
+    traza.pasadas.resize(3);  // whatever a previous test left is replaced
+    EXPECT_EQ(EsPrimo(Num(caso.n), &traza), sin_traza);
+    EXPECT_EQ(traza.primo, sin_traza);
+    EXPECT_EQ(ui.progresos, progreso_sin_traza);
+    EXPECT_EQ(traza.progresos, progreso_sin_traza);
+    EXPECT_EQ(NumeroACadena(traza.n), caso.n);
+    EXPECT_EQ(traza.directa, caso.directa);
+    ASSERT_EQ(traza.pasadas.size(), caso.pasadas.size());
+    if (caso.pasadas.empty()) return;
+    EXPECT_EQ(traza.s, caso.s);
+    EXPECT_EQ(NumeroACadena(traza.d), caso.d);
+    for (std::size_t i = 0; i < caso.pasadas.size(); ++i) {
+        SCOPED_TRACE("base " + std::string(caso.pasadas[i].base));
+        EXPECT_EQ(NumeroACadena(traza.pasadas[i].base), caso.pasadas[i].base);
+        EXPECT_EQ(NumeroACadena(traza.pasadas[i].x), caso.pasadas[i].x);
+        EXPECT_EQ(Textos(traza.pasadas[i].cuadrados), caso.pasadas[i].cuadrados);
+        EXPECT_EQ(traza.pasadas[i].probable_primo, caso.pasadas[i].probable_primo);
+    }
+}
+
+using D = TrazaPrimalidad::Directa;
+
+// 561 = 3 * 11 * 17: 560 = 2^4 * 35, 2^35 = 263 and its squarings 166, 67
+// and 1 never reach 560, so 2 is a witness. 13: 12 = 2^2 * 3 and every
+// base reaches 12 (or 3^3 = 1 at once). Small numbers: the check that decided.
+INSTANTIATE_TEST_SUITE_P(
+    Casos, TrazaCasos,
+    ::testing::Values(
+        CasoTraza{"561", D::Ninguna, 4, "35", {{"2", "263", {"166", "67", "1"}, false}}},
+        CasoTraza{"13",
+                  D::Ninguna,
+                  2,
+                  "3",
+                  {{"2", "8", {"12"}, true},
+                   {"3", "1", {}, true},
+                   {"5", "8", {"12"}, true},
+                   {"7", "5", {"12"}, true},
+                   {"11", "5", {"12"}, true}}},
+        CasoTraza{"2047", D::Ninguna, 1, "1023", {{"2", "1", {}, true}, {"3", "1565", {}, false}}},
+        CasoTraza{"0", D::Par, 0, "", {}}, CasoTraza{"2", D::Par, 0, "", {}}, CasoTraza{"7", D::UnaCifra, 0, "", {}},
+        CasoTraza{"9", D::UnaCifra, 0, "", {}}, CasoTraza{"11", D::Once, 0, "", {}}),
+    [](const ::testing::TestParamInfo<CasoTraza>& info) { return std::string("n") + info.param.n; });
+
+// Random bases: with the same seed, the trace shows the bases the test drew,
+// and each value follows from the one before (checked with GMP).
+TEST_F(EsPrimoPasadas, TrazaConBasesAleatoriasComoLaPrueba) {
+    for (const char* texto : {"1000000000039", "1000000000037", "170141183460469231731687303715884105727"}) {
+        SCOPED_TRACE(texto);
+        const mpz_class n(texto);
+        ui.progresos.clear();
+        FijarSemillaAleatoria(5);
+        const bool primo = EsPrimo(Num(n));
+        const std::vector<double> progreso = ui.progresos;
+        ui.progresos.clear();
+        FijarSemillaAleatoria(5);
+        TrazaPrimalidad traza;
+        EXPECT_EQ(EsPrimo(Num(n), &traza), primo);
+        EXPECT_EQ(traza.progresos, progreso);
+        ASSERT_FALSE(traza.pasadas.empty());
+        // Three passes for a prime; a composite's end at its first witness.
+        if (primo) {
+            EXPECT_EQ(traza.pasadas.size(), 3u);
+        }
+        for (std::size_t i = 0; i + 1 < traza.pasadas.size(); ++i) EXPECT_TRUE(traza.pasadas[i].probable_primo);
+        mpz_class potencia;
+        mpz_ui_pow_ui(potencia.get_mpz_t(), 2, traza.s);
+        EXPECT_EQ(potencia * Gmp(traza.d), n - 1);
+        for (const TrazaPrimalidad::Pasada& p : traza.pasadas) {
+            mpz_class x;
+            mpz_powm(x.get_mpz_t(), Gmp(p.base).get_mpz_t(), Gmp(traza.d).get_mpz_t(), n.get_mpz_t());
+            EXPECT_EQ(Gmp(p.x), x);
+            for (const NumeroGrande& c : p.cuadrados) {
+                x = x * x % n;
+                EXPECT_EQ(Gmp(c), x);
+            }
+            const bool alcanza = Gmp(p.x) == 1 || Gmp(p.x) == n - 1 || (!p.cuadrados.empty() && x == n - 1);
+            EXPECT_EQ(p.probable_primo, alcanza);
+        }
+        EXPECT_EQ(traza.pasadas.back().probable_primo, primo);
+    }
+}
+
 }  // namespace
