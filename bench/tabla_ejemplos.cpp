@@ -1,6 +1,7 @@
 // Runs every factorization and discrete-logarithm method on each worked
-// example the program offers its students, with a time limit per case, and
-// prints how long each took:
+// example the program offers its students (the table of solvers/ejemplos.h,
+// which the example pages show), with a time limit per case, and prints how
+// long each took:
 //
 //   tabla_ejemplos [segundos por caso, 10 si se omite]
 //
@@ -12,57 +13,13 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
-#include <vector>
 
 #include "bignum/numeros_grandes.h"
 #include "puerto_con_plazo.h"
+#include "solvers/ejemplos.h"
 #include "solvers/solvers.h"
 
 namespace {
-
-struct EjemploFactorizacion {
-    const char* numero;
-};
-
-struct EjemploLogaritmo {
-    const char *alfa, *beta, *grupo;
-};
-
-const std::vector<EjemploFactorizacion> kFactorizaciones{
-    {"7051"},
-    {"4928496943"},
-    {"1756440251"},
-    {"116876281871"},
-    {"57646813079357"},
-    {"369666234149595839"},
-    {"2334193307464986107072987"},
-    {"2829577232652317876553477559"},
-    {"42494945845951757948945394131227"},
-    {"53428368272151631871241358175169879422369"},
-    {"8928489621665159543769248686175644438731211609"},
-    {"280756788401128449561538199139726310748974054711957137672"},
-    {"64488289435547365990897355190922949394808319023796224667785249713574033391"},
-    {"2217442762174816428458175091414966760754455147703914253911727199330728795959"},
-    {"91958599505718936946892796271107991389869468857736593816511218925904429028747"},
-};
-
-const std::vector<EjemploLogaritmo> kLogaritmos{
-    {"1381", "37", "7853"},
-    {"2", "218", "1087"},
-    {"119827", "144986", "184081"},
-    {"117371", "1868877149", "2745098189"},
-    {"3033169", "34594623591931", "140737471578113"},
-    {"2349023", "9867094029734296", "20847858316750657"},
-    {"72118729", "857139921840962881", "4710883168879506001"},
-    {"10177", "13934555802752746913", "14808607715315782481"},
-    {"290657", "2562914399176655576566571", "4036962584010807014809213"},
-    {"4506937", "52113617080259341581130609583", "182331128681207781784391813611"},
-    {"7487", "271580377410087498878437064199", "456376431053626339473533320957"},
-    {"586477649", "1660418112589985963025263462497464", "4982397651178256151338302204762057"},
-    {"9739278030221", "12906459465503103134458119335075117", "13775694692898492184744709216599873"},
-    {"244716883381", "19634432957739927118271214593199306135", "56713727820156410577229101238628035243"},
-    {"169373", "7706661282200505678772932164396114202426", "8103467492759792327149800361564410265219"},
-};
 
 NumeroGrande Num(const char* texto) {
     NumeroGrande x;
@@ -137,7 +94,7 @@ int main(int argc, char** argv) {
     for (const auto& [nombre, metodo] : {std::pair<const char*, Factorizar>{"Pollard rho", FactorizarRho},
                                          {"Dixon", FactorizarDixon},
                                          {"Fracciones", FactorizarFracciones}}) {
-        for (const EjemploFactorizacion& e : kFactorizaciones) {
+        for (const CasoFactorizacion& e : CasosFactorizacion()) {
             const NumeroGrande n = Num(e.numero);
             NumeroGrande f1;
             NumeroGrande f2;
@@ -148,7 +105,7 @@ int main(int argc, char** argv) {
     for (const auto& [nombre, metodo] : {std::pair<const char*, Logaritmo>{"Búsqueda", LogaritmoBusqueda},
                                          {"Gigante-enano", GiganteEnano},
                                          {"Pohlig-Hellman", LogaritmoPohligHellman}}) {
-        for (const EjemploLogaritmo& e : kLogaritmos) {
+        for (const CasoLogaritmo& e : CasosLogaritmo()) {
             const NumeroGrande alfa = Num(e.alfa);
             const NumeroGrande beta = Num(e.beta);
             const NumeroGrande grupo = Num(e.grupo);
