@@ -12,15 +12,19 @@ const QString kAntesDelHueco = QStringLiteral("Logaritmo = LOG");
 
 }  // namespace
 
-EncabezadoLogaritmo::EncabezadoLogaritmo(QWidget* padre) : QLabel(kTexto, padre) {
-    setObjectName(QStringLiteral("SSPanel4"));
-    setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
-    setAlignment(Qt::AlignCenter);
-    QFont letra = font();
+void DarFormaDeEncabezado(QLabel* panel) {
+    panel->setObjectName(QStringLiteral("SSPanel4"));
+    panel->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
+    panel->setAlignment(Qt::AlignCenter);
+    QFont letra = panel->font();
     letra.setBold(true);
     letra.setPointSizeF(letra.pointSizeF() * 1.2);
-    setFont(letra);
-    setMinimumHeight(fontMetrics().height() * 2);
+    panel->setFont(letra);
+    panel->setMinimumHeight(panel->fontMetrics().height() * 2);
+}
+
+EncabezadoLogaritmo::EncabezadoLogaritmo(QWidget* padre) : QLabel(kTexto, padre) {
+    DarFormaDeEncabezado(this);
     // The picture fills the gap, drawn at its size, not scaled from another.
     const QSize hueco(fontMetrics().horizontalAdvance(QStringLiteral("       ")), fontMetrics().height());
     imagen_ = new QLabel(this);

@@ -5,6 +5,10 @@
 
 #include <QLabel>
 
+// The look of a heading panel SSPanel4 (this one and the factorization
+// example pages'): a raised panel, the text bold, larger and centred.
+void DarFormaDeEncabezado(QLabel* panel);
+
 class EncabezadoLogaritmo final : public QLabel {
 public:
     explicit EncabezadoLogaritmo(QWidget* padre);

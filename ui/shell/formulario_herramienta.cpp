@@ -20,8 +20,6 @@
 
 namespace {
 
-constexpr int kLadoImagenBoton = 32;  // pixels of a button's picture
-constexpr int kLadoBoton = 46;        // pixels of a picture button, frame included
 constexpr int kLadoMarcador = 22;     // pixels of the FlechaErr arrow
 constexpr int kLadoReloj = 24;        // pixels of the clock beside Cuenta
 constexpr int kCifrasVisibles = 42;   // digits a number box shows without scrolling
@@ -167,12 +165,7 @@ QLineEdit* FormularioHerramienta::NuevaFilaSalida(const FilaNumero& fila) {
 
 QPushButton* FormularioHerramienta::NuevoBotonImagen(const QString& nombre, const QString& icono,
                                                      const QString& consejo) {
-    auto* boton = new QPushButton(icono.isEmpty() ? QIcon() : Icono(icono), QString(), this);
-    boton->setObjectName(nombre);
-    boton->setToolTip(consejo);
-    boton->setIconSize(QSize(kLadoImagenBoton, kLadoImagenBoton));
-    boton->setFixedSize(kLadoBoton, kLadoBoton);
-    return boton;
+    return ::NuevoBotonImagen(nombre, icono, consejo, this);
 }
 
 QPushButton* FormularioHerramienta::NuevoBotonCalculo(const QString& nombre, const QString& consejo,

@@ -49,6 +49,7 @@ public:
     void EscribirEstado(const QString& texto) override;
     RegistroEjecuciones& Ejecuciones() override { return ejecuciones_; }
     void AbrirHerramienta(const QString& clave) override { AbrirVentana(clave); }
+    void MostrarHija(QWidget* ventana) override { AbrirHija(ventana); }
     QIcon CalcularEn() const override;
     QIcon CalcularDis() const override;
     void MostrarTemaAyuda(int tema) override;

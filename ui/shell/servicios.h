@@ -6,6 +6,7 @@
 #include <QIcon>
 #include <QString>
 
+class QWidget;
 class RegistroEjecuciones;
 
 class ServiciosPrincipal {
@@ -29,6 +30,12 @@ public:
     // Opens a new tool window of this toolbar key ("EjemplosFac", ...), as
     // its menu item would; nothing when no window is registered for it.
     virtual void AbrirHerramienta(const QString& clave) = 0;
+
+    // Shows `ventana`, a new tool window made by the caller, as a child of
+    // the main window, which takes it over: how a window opens another one
+    // of its own (an example chooser its pages, the prime list the titanic
+    // primes).
+    virtual void MostrarHija(QWidget* ventana) = 0;
 
     // Cuadro_Dialogo, the help viewer: a numbered topic; the topic finder
     // (contents, index and search); the instructions on using help.
