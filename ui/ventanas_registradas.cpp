@@ -12,8 +12,10 @@
 #include "ui/calculators/op_basicas.h"
 #include "ui/calculators/primalidad.h"
 #include "ui/calculators/raiz_cuadrada.h"
+#include "ui/problems/ejemplos.h"
 #include "ui/problems/factorizacion.h"
 #include "ui/problems/logaritmo.h"
+#include "ui/problems/primos.h"
 #include "ui/shell/principal.h"
 
 namespace {
@@ -33,6 +35,13 @@ void RegistrarVentanas(Principal& principal) {
     Registrar<Exponenciacion>(principal, "Potencia");
     Registrar<RaizCuadrada>(principal, "Raiz");
     Registrar<Primalidad>(principal, "Primalidad");
+    Registrar<Primos>(principal, "Tabla");
     Registrar<Factorizacion>(principal, "Factorizacion");
     Registrar<Logaritmo>(principal, "Logaritmo");
+    principal.RegistrarVentana(QStringLiteral("EjemplosFac"), [](ServiciosPrincipal& s) {
+        return new EleccionEjemplos(s, FamiliaEjemplos::Factorizacion);
+    });
+    principal.RegistrarVentana(QStringLiteral("EjemplosLog"), [](ServiciosPrincipal& s) {
+        return new EleccionEjemplos(s, FamiliaEjemplos::Logaritmo);
+    });
 }
