@@ -30,6 +30,7 @@
 #include "ui/shell/servicios.h"
 
 class BarraEstado;
+class ComandosEdicion;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
@@ -85,6 +86,8 @@ public:
     BarraEstado* Estado() const { return estado_; }
     QToolBar* BarraMenu() const { return barra_menu_; }
     QToolBar* Herramientas() const { return herramientas_; }
+    // Cut, copy, paste and clear of the Edit menu (edicion.h).
+    ComandosEdicion& Edicion() const { return *edicion_; }
     CuadroDialogo& Cuadro_Dialogo() { return cuadro_dialogo_; }
 
 protected:
@@ -102,6 +105,7 @@ private:
     QToolBar* barra_menu_ = nullptr;
     QToolBar* herramientas_ = nullptr;
     QMenu* menu_ventana_ = nullptr;
+    ComandosEdicion* edicion_ = nullptr;
     QList<QAction*> lista_ventanas_;  // the window list now in the Ventana menu
     CuadroDialogo cuadro_dialogo_;
     RegistroEjecuciones ejecuciones_;

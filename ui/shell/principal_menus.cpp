@@ -10,6 +10,7 @@
 #include <QToolBar>
 
 #include "ui/shell/ayuda_contextual.h"
+#include "ui/shell/edicion.h"
 #include "ui/shell/iconos.h"
 #include "ui/shell/principal.h"
 
@@ -139,10 +140,13 @@ void Principal::CrearMenus() {
             }
         }
     }
-    // Cut, copy, paste and clear have no command yet.
-    for (const char* edicion : {"OpcCortar", "OpcCopiar", "OpcPegar", "OpcBorrar"}) {
-        findChild<QAction*>(QString::fromLatin1(edicion))->setEnabled(false);
-    }
+    // Cut, copy, paste and clear: offered by the rules of the moment each
+    // time the Edit menu opens.
+    auto item = [this](const char* nombre) { return findChild<QAction*>(QString::fromLatin1(nombre)); };
+    edicion_ = new ComandosEdicion(
+        *area_, {item("OpcCortar"), item("OpcCopiar"), item("OpcPegar"), item("OpcBorrar")}, this);
+    connect(findChild<QMenu*>(QStringLiteral("MenuEdicion")), &QMenu::aboutToShow, edicion_,
+            &ComandosEdicion::Actualizar);
 
     auto al_elegir = [this](const char* nombre, auto&& accion) {
         connect(findChild<QAction*>(QString::fromLatin1(nombre)), &QAction::triggered, this, accion);
