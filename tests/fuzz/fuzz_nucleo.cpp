@@ -14,7 +14,11 @@
 //             also receives the output; 3 leaves stale storage above
 //             Longitud in every operand; 4 runs the operation twice on the
 //             thread, so that the second run finds the working storage the
-//             first one left
+//             first one left; 5-7, a number k: for the solvers, the stop
+//             check at which the port asks for a stop (1000 for k = 0,
+//             else 1, 2, 3, 5, 10, 30 or 100); for everything else that
+//             does not read the prime table, k > 0 runs the operation on
+//             two threads at once, each with its own port
 //   the rest  operands separated by ','. An operand is an optional '-' (its
 //             sign), then its digits from the top, a byte '0'..'9' as that
 //             digit and any other byte modulo 10; high zeros are kept as
@@ -25,8 +29,9 @@
 //
 // Operands are cut to a length per operation, so that every run is short:
 // the arithmetic has no stop checks of its own. The solvers run with the
-// recording port set to ask for a stop after a few thousand checks, so a
-// walk that never ends (rho on a prime) ends by that stop, with one warning.
+// recording port set to ask for a stop (at its 1000th check unless the
+// options say otherwise), so a walk that never ends (rho on a prime) ends by
+// that stop, with one warning.
 #include <fcntl.h>
 #include <gmpxx.h>
 #include <unistd.h>
@@ -39,6 +44,7 @@
 #include <fstream>
 #include <string>
 #include <string_view>
+#include <thread>
 #include <vector>
 
 #include "bignum/numeros_grandes.h"
@@ -113,7 +119,7 @@ NumeroGrande Normalizar(const NumeroGrande& x) {
 
 // ---- Failures ---------------------------------------------------------------
 
-std::string contexto;  // the operation and its operands, for the report
+thread_local std::string contexto;  // the operation and its operands, for the report
 
 [[noreturn]] void Fallo(const std::string& que) {
     std::fprintf(stderr, "\nFALLO en %s\n  %s\n", contexto.c_str(), que.c_str());
@@ -145,6 +151,8 @@ struct Opciones {
     unsigned salida = 0;  // 0: a record apart; k: the k-th input receives the output
     bool relleno = false;
     bool dos_veces = false;
+    unsigned k = 0;  // bits 5-7
+    long consultas_maximas = 1000;  // stop checks a solver makes before the port asks it to stop
 };
 
 // Stale storage above Longitud, which every operation must ignore.
@@ -249,8 +257,6 @@ private:
     int anterior_;
 };
 
-// Stop checks a solver run may make before the port asks it to stop.
-constexpr long kConsultasMaximas = 1000;
 
 // ---- The operations -----------------------------------------------------------
 
@@ -667,7 +673,7 @@ void OpTabla(std::string_view resto, const Opciones& o) {
     const mpz_class n = Magnitud(e[0]);
     FijarSemillaAleatoria(1);
     puerto::PuertoGrabador ui;
-    ui.detener_en_consulta = kConsultasMaximas;
+    ui.detener_en_consulta = o.consultas_maximas;
     puerto::EnHilo activa(ui);
 
     NumeroGrande f1 = Aparte(), f2 = Aparte();
@@ -702,7 +708,7 @@ void OpOrden(std::string_view resto, const Opciones& o) {
     const ConTabla con_tabla(tabla);
     FijarSemillaAleatoria(1);
     puerto::PuertoGrabador ui;
-    ui.detener_en_consulta = kConsultasMaximas;
+    ui.detener_en_consulta = o.consultas_maximas;
     puerto::EnHilo activa(ui);
     std::vector<ParNumeros> factores;
     bool interrumpido = false;
@@ -734,7 +740,7 @@ void OpRho(std::string_view resto, const Opciones& o) {
     Describir("FactorizarRho", e);
     FijarSemillaAleatoria(1);
     puerto::PuertoGrabador ui;
-    ui.detener_en_consulta = kConsultasMaximas;
+    ui.detener_en_consulta = o.consultas_maximas;
     puerto::EnHilo activa(ui);
     NumeroGrande f1, f2;
     FactorizarRho(e[0], f1, f2);
@@ -762,7 +768,7 @@ void OpPohligHellman(std::string_view resto, const Opciones& o) {
     Describir("LogaritmoPohligHellman", {a, b, g});
     const ConTabla con_tabla(tabla);
     puerto::PuertoGrabador ui;
-    ui.detener_en_consulta = kConsultasMaximas;
+    ui.detener_en_consulta = o.consultas_maximas;
     puerto::EnHilo activa(ui);
     NumeroGrande x;
     LogaritmoPohligHellman(a, b, g, x);
@@ -778,28 +784,33 @@ void OpPohligHellman(std::string_view resto, const Opciones& o) {
     }
 }
 
-constexpr Operacion kOperaciones[] = {
-    OpSumar,       // a
-    OpRestar,      // b
-    OpMultiplicar, // c
-    OpDividir,     // d
-    OpReducir,     // e
-    OpPotencia,    // f
-    OpMaximoComunDivisor,  // g
-    OpInverso,     // h
-    OpRaiz,        // i
-    OpDividirEntreDos,  // j
-    OpBits,        // k
-    OpComparar,    // l
-    OpPorCifra,    // m
-    OpDesplazar,   // n
-    OpConcatenar,  // o
-    OpTexto,       // p
-    OpPrimo,       // q
-    OpTabla,       // r
-    OpOrden,       // s
-    OpRho,         // t
-    OpPohligHellman,  // u
+struct Entrada {
+    Operacion operacion;
+    bool lee_la_tabla;  // works in the private folder: one thread only
+};
+
+constexpr Entrada kOperaciones[] = {
+    {OpSumar, false},                // a
+    {OpRestar, false},               // b
+    {OpMultiplicar, false},          // c
+    {OpDividir, false},              // d
+    {OpReducir, false},              // e
+    {OpPotencia, false},             // f
+    {OpMaximoComunDivisor, false},   // g
+    {OpInverso, false},              // h
+    {OpRaiz, false},                 // i
+    {OpDividirEntreDos, false},      // j
+    {OpBits, false},                 // k
+    {OpComparar, false},             // l
+    {OpPorCifra, false},             // m
+    {OpDesplazar, false},            // n
+    {OpConcatenar, false},           // o
+    {OpTexto, false},                // p
+    {OpPrimo, false},                // q
+    {OpTabla, true},                 // r
+    {OpOrden, true},                 // s
+    {OpRho, false},                  // t
+    {OpPohligHellman, true},         // u
 };
 constexpr std::size_t kNumOperaciones = sizeof(kOperaciones) / sizeof(kOperaciones[0]);
 
@@ -808,17 +819,29 @@ constexpr std::size_t kNumOperaciones = sizeof(kOperaciones) / sizeof(kOperacion
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t tamano) {
     if (tamano == 0) return 0;
     const std::string_view entrada(reinterpret_cast<const char*>(datos), tamano);
-    const Operacion operacion = kOperaciones[static_cast<std::uint8_t>(entrada[0] - 'a') % kNumOperaciones];
+    const Entrada& elegida = kOperaciones[static_cast<std::uint8_t>(entrada[0] - 'a') % kNumOperaciones];
     Opciones opciones;
     std::string_view resto;
     if (tamano >= 2) {
+        static constexpr long kConsultas[8] = {1000, 1, 2, 3, 5, 10, 30, 100};
         const auto bits = static_cast<std::uint8_t>(entrada[1] - '0');
         opciones.salida = bits & 7u;
         opciones.relleno = (bits & 8u) != 0;
         opciones.dos_veces = (bits & 16u) != 0;
+        opciones.k = bits >> 5;
+        opciones.consultas_maximas = kConsultas[opciones.k];
         resto = entrada.substr(2);
     }
-    operacion(resto, opciones);
-    if (opciones.dos_veces) operacion(resto, opciones);
+    const auto ejecutar = [&] {
+        elegida.operacion(resto, opciones);
+        if (opciones.dos_veces) elegida.operacion(resto, opciones);
+    };
+    if (opciones.k != 0 && !elegida.lee_la_tabla) {
+        std::thread otro(ejecutar);
+        ejecutar();
+        otro.join();
+    } else {
+        ejecutar();
+    }
     return 0;
 }
