@@ -144,6 +144,8 @@ std::vector<Control> ControlesDe(const QString& ventana) {
             {"Label1", "¿Es Primo?", "", kNada},
             {"Respuesta", "", "", kNada},
             {"BtnCalcular", "", "Aplicar el test de primalidad", " Aplica el Test de Primalidad al número especificado"},
+            {"BtnDetalle", "Detalle", "Pasos del test de Miller-Rabin", " Muestra los pasos de la última prueba"},
+            {"Traza", "", "", kNada, 0, false},
         };
         comunes = Comunes(kCierra, "Image1", kNumero, " Preparado");
     }

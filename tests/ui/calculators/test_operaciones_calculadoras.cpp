@@ -2,6 +2,7 @@
 // signs, the modulus box and the result counter of OpBasicas, the sign of
 // Modulo, the counters of Exponenciacion, the key filter of CalculoInverso,
 // the answer and progress bar of Primalidad.
+#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QSignalSpy>
 
@@ -41,6 +42,8 @@ private slots:
     void primalidad();
     void primalidadAvanzaLaBarra();
     void primalidadContadorYRespuesta();
+    void primalidadDetalle_data();
+    void primalidadDetalle();
 };
 
 void PruebaOperacionesCalculadoras::opBasicas_data() {
@@ -374,6 +377,63 @@ void PruebaOperacionesCalculadoras::primalidadContadorYRespuesta() {
     Pulsar(Boton(*v, "BtnBorrar"));
     QCOMPARE(respuesta->text(), QString());
     QCOMPARE(Hijo<QProgressBar>(*v, "Gauge")->value(), 0);
+}
+
+void PruebaOperacionesCalculadoras::primalidadDetalle_data() {
+    QTest::addColumn<QString>("numero");
+    QTest::addColumn<QStringList>("lineas");  // lines the detail shows, in this order
+    QTest::newRow("561, Carmichael") << "561"
+                                     << QStringList{"n − 1 = 560 = 2^4 · 35   (s = 4, d = 35)",
+                                                    "Base a = 2",
+                                                    "  x = a^d mod n = 263",
+                                                    "  a^(d·2^1) mod n = 166",
+                                                    "  a^(d·2^2) mod n = 67",
+                                                    "  a^(d·2^3) mod n = 1",
+                                                    "  → compuesto: 2 es testigo",
+                                                    "Respuesta: No (2 es testigo de que n es compuesto)."};
+    QTest::newRow("13, primo") << "13"
+                               << QStringList{"n − 1 = 12 = 2^2 · 3   (s = 2, d = 3)",
+                                              "Base a = 2",
+                                              "  x = a^d mod n = 8",
+                                              "  a^(d·2^1) mod n = 12 = n − 1",
+                                              "  → probable primo",
+                                              "Base a = 3",
+                                              "  x = a^d mod n = 1",
+                                              "Base a = 11",
+                                              "Respuesta: Sí (probable primo para las 5 bases)."};
+    QTest::newRow("9, comprobación directa")
+        << "9"
+        << QStringList{"n = 9 tiene una sola cifra: no es primo.",
+                       "Lo decide la comprobación directa de los números pequeños y pares, sin ninguna pasada de "
+                       "Miller-Rabin."};
+}
+
+// Off when the window opens; on, it shows what the last test did, and a
+// new test replaces it; off again, it hides.
+void PruebaOperacionesCalculadoras::primalidadDetalle() {
+    QFETCH(QString, numero);
+    QFETCH(QStringList, lineas);
+    Banco banco;
+    const auto v = banco.Abrir("Primalidad");
+    QPushButton* detalle = Boton(*v, "BtnDetalle");
+    auto* traza = Hijo<QPlainTextEdit>(*v, "Traza");
+    QVERIFY(detalle->isCheckable() && !detalle->isChecked());
+    QVERIFY(!traza->isVisible());
+
+    Calcular(*v, {"Numero"}, {"1000003"}, "BtnCalcular");
+    Pulsar(detalle);
+    QVERIFY(traza->isVisible() && traza->isReadOnly());
+    QVERIFY(traza->toPlainText().startsWith(QStringLiteral("n = 1000003\n")));
+    Pulsar(Boton(*v, "BtnBorrar"));
+    Calcular(*v, {"Numero"}, {numero}, "BtnCalcular");
+    const QStringList vistas = traza->toPlainText().split(u'\n');
+    qsizetype desde = 0;
+    for (const QString& linea : lineas) {
+        desde = vistas.indexOf(linea, desde);
+        QVERIFY2(desde >= 0, qPrintable(linea + QStringLiteral("\n---\n") + vistas.join(u'\n')));
+    }
+    Pulsar(detalle);
+    QVERIFY(!traza->isVisible());
 }
 
 QTEST_MAIN(PruebaOperacionesCalculadoras)
