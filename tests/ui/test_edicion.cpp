@@ -108,6 +108,7 @@ private slots:
     void cortarYBorrar_data();
     void cortarYBorrar();
     void ordenesCaducadasNoHacenNada();
+    void primosTitanicosCopiaSuCeldaSinElMenu();
     void menuContextualDeUnaCaja();
 };
 
@@ -195,8 +196,8 @@ void PruebaEdicion::pegarSiempreAlFinal() {
 // the marker shown.
 void PruebaEdicion::pegarUnaLetraEnUnaCalculadora() {
     Marco m;
-    QWidget* v = m.Abrir(QStringLiteral("Op_Basicas"));
-    QLineEdit* caja = Caja(*v, QStringLiteral("Operando1"));
+    QWidget* v = m.Abrir(QStringLiteral("Modulo"));
+    QLineEdit* caja = Caja(*v, QStringLiteral("Num1"));
     Enfocar(caja);
     Portapapeles(QStringLiteral("12a"));
     QTest::keySequence(caja, QKeySequence::Paste);
@@ -239,7 +240,7 @@ void PruebaEdicion::copiarDeLaListaDePrimos() {
     Marco m;
     QWidget* v = m.Abrir(QStringLiteral("Tabla"));
     auto* tabla = Hijo<QTextEdit>(*v, QStringLiteral("Tabla"));
-    const QString linea = tabla->toPlainText().section(u'\n', 2, 2);
+    const QString linea = tabla->toPlainText().section(u'\n', 3, 3);
     QVERIFY(linea.endsWith(u"113"));
     Enfocar(tabla);
     QVERIFY(tabla->find(linea));
@@ -325,6 +326,29 @@ void PruebaEdicion::ordenesCaducadasNoHacenNada() {
     }
     QCOMPARE(caja->text(), QStringLiteral("45"));
     QCOMPARE(Portapapeles(), QStringLiteral("9"));
+}
+
+// The titanic primes offer no command, even with the Edit items left
+// enabled by another window; Ctrl+C there is the table's own: it copies
+// the marked cell.
+void PruebaEdicion::primosTitanicosCopiaSuCeldaSinElMenu() {
+    Marco m;
+    QWidget* calculadora = m.Abrir(QStringLiteral("Op_Basicas"));
+    QLineEdit* caja = Caja(*calculadora, QStringLiteral("Operando1"));
+    Enfocar(caja);
+    Escribir(caja, QStringLiteral("45"));
+    caja->selectAll();
+    Portapapeles(QStringLiteral("9"));
+    QCOMPARE(m.Ofertas(), QStringLiteral("XCVB"));
+
+    QWidget* v = m.Abrir(QStringLiteral("PrimosTitanicos"));
+    auto* tabla = Hijo<QTableWidget>(*v, QStringLiteral("TablaMersenne"));
+    Enfocar(tabla);
+    tabla->setCurrentCell(2, 0);
+    QTest::keySequence(tabla, QKeySequence::Copy);
+    QCOMPARE(Portapapeles(), QStringLiteral("2^1398269 - 1"));
+    QCOMPARE(m.Ofertas(), QStringLiteral("----"));
+    QCOMPARE(caja->text(), QStringLiteral("45"));
 }
 
 // A right click on a box shows the four commands of the Edit menu, in the
