@@ -3,8 +3,10 @@
 //
 // Each calculator is shown after a real calculation on operands as large as
 // its boxes take, and the time that calculation took is printed; the problem
-// windows during a run of a worked example and after one.
+// windows during a run of a worked example and after one; the prime lists,
+// the example choosers and their widest pages.
 #include <random>
+#include <tuple>
 
 #include <QApplication>
 #include <QDir>
@@ -189,6 +191,36 @@ bool CapturarProblemas(Principal& principal, const QDir& carpeta) {
     return todas;
 }
 
+// The prime list and, beside it, the titanic primes it opens; each example
+// chooser; the widest page of each kind of example (the 77-digit numbers and
+// the 40-digit groups).
+bool CapturarConsultas(Principal& principal, const QDir& carpeta) {
+    principal.Area()->closeAllSubWindows();
+    bool todas = true;
+    QMdiSubWindow* primos = principal.AbrirVentana(QStringLiteral("Tabla"));
+    primos->move(10, 10);
+    todas &= CapturarHija(*primos, carpeta, QStringLiteral("tabla_primos"));
+    primos->widget()->findChild<QPushButton*>(QStringLiteral("BtnTitanicos"))->click();
+    QMdiSubWindow* titanicos = principal.Area()->activeSubWindow();
+    titanicos->move(10, 10);
+    todas &= CapturarHija(*titanicos, carpeta, QStringLiteral("primos_titanicos"));
+    principal.Area()->closeAllSubWindows();
+
+    for (const auto& [clave, eleccion, pagina] :
+         {std::tuple{"EjemplosFac", "ejemplos_factorizacion", "ejemplos_factorizacion_3"},
+          std::tuple{"EjemplosLog", "ejemplos_logaritmo", "ejemplos_logaritmo_3"}}) {
+        QMdiSubWindow* hija = principal.AbrirVentana(QString::fromLatin1(clave));
+        hija->move(10, 10);
+        todas &= CapturarHija(*hija, carpeta, QString::fromLatin1(eleccion));
+        hija->widget()->findChild<QPushButton*>(QStringLiteral("Btn3"))->click();
+        QMdiSubWindow* abierta = principal.Area()->activeSubWindow();
+        abierta->move(10, 10);
+        todas &= CapturarHija(*abierta, carpeta, QString::fromLatin1(pagina));
+        principal.Area()->closeAllSubWindows();
+    }
+    return todas;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -243,6 +275,7 @@ int main(int argc, char* argv[]) {
     principal.activateWindow();
     todas &= CapturarCalculadoras(principal, carpeta);
     todas &= CapturarProblemas(principal, carpeta);
+    todas &= CapturarConsultas(principal, carpeta);
 
     return todas ? 0 : 1;
 }
