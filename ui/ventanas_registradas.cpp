@@ -1,7 +1,8 @@
 // Each tool window is registered here under its Herramientas toolbar key
 // ("Op_Basicas", "Raiz", "Modulo", "Mcd", "Inverso", "Potencia",
 // "Primalidad", "Tabla", "Factorizacion", "EjemplosFac", "Logaritmo",
-// "EjemplosLog"); a key left out keeps its button and menu item disabled.
+// "EjemplosLog", "Laboratorio"); a key left out keeps its button and menu
+// item disabled.
 // Every trigger makes a new window, so several of one kind can be open.
 #include "ui/ventanas_registradas.h"
 
@@ -14,6 +15,7 @@
 #include "ui/calculators/raiz_cuadrada.h"
 #include "ui/problems/ejemplos.h"
 #include "ui/problems/factorizacion.h"
+#include "ui/problems/laboratorio.h"
 #include "ui/problems/logaritmo.h"
 #include "ui/problems/primos.h"
 #include "ui/shell/principal.h"
@@ -38,6 +40,7 @@ void RegistrarVentanas(Principal& principal) {
     Registrar<Primos>(principal, "Tabla");
     Registrar<Factorizacion>(principal, "Factorizacion");
     Registrar<Logaritmo>(principal, "Logaritmo");
+    Registrar<Laboratorio>(principal, "Laboratorio");
     principal.RegistrarVentana(QStringLiteral("EjemplosFac"), [](ServiciosPrincipal& s) {
         return new EleccionEjemplos(s, FamiliaEjemplos::Factorizacion);
     });

@@ -125,6 +125,8 @@ void PruebaPrincipal::menusYBarrasComoEnLasTablas() {
         {"MenuProblemas", "opcseparador8", nullptr, "", 0},
         {"MenuProblemas", "OpcFactorizacion", "&Factorización", "", 21},
         {"MenuProblemas", "OpcEjemploFac", "E&jemplos de Factorización", "", 49},
+        {"MenuProblemas", "opcseparador9", nullptr, "", 0},
+        {"MenuProblemas", "OpcLaboratorio", "&Laboratorio de costes", "", 51},
         {"MenuVentana", "OpcCascada", "&Cascada", "", 26},
         {"MenuVentana", "OpcHorizontal", "Mosaico &Horizontal", "", 27},
         {"MenuVentana", "OpcVertical", "Mosaico &Vertical", "", 28},
@@ -146,7 +148,7 @@ void PruebaPrincipal::menusYBarrasComoEnLasTablas() {
         "OpcCortar",        "OpcCopiar",     "OpcPegar",     "OpcBorrar",     "OpcOperaciones",
         "OpcModulo",        "OpcMCD",        "OpcInverso",   "OpcExponenciacion", "OpcRaiz",
         "OpcPrimalidad",    "OpcTabla",      "OpcLogaritmo", "OpcEjemploLog", "OpcFactorizacion",
-        "OpcEjemploFac"};
+        "OpcEjemploFac",    "OpcLaboratorio"};
 
     Principal p(QStringLiteral(CARPETA_AYUDA_PRUEBA));
     QCOMPARE(p.windowTitle(), QStringLiteral("Simulación de la Tornavela de Cifrados"));
@@ -206,6 +208,8 @@ void PruebaPrincipal::menusYBarrasComoEnLasTablas() {
         {nullptr, nullptr, nullptr},
         {"Logaritmo", "Logaritmo Discreto", "Logaritmo"},
         {"EjemplosLog", "Ejemplos de Logaritmos", "Ejemplos"},
+        {nullptr, nullptr, nullptr},
+        {"Laboratorio", "Laboratorio de costes", "Costes"},
     };
     auto comparar = [](const QToolBar* barra, const auto& tabla, bool habilitados) {
         const QList<QAction*> botones = barra->actions();

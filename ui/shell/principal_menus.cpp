@@ -58,7 +58,9 @@ const std::vector<Menu>& Menus() {
           {"OpcEjemploLog", "&Ejemplos de Logaritmo", nullptr, 50, "EjemplosLog"},
           {"opcseparador8"},
           {"OpcFactorizacion", "&Factorización", nullptr, 21, "Factorizacion"},
-          {"OpcEjemploFac", "E&jemplos de Factorización", nullptr, 49, "EjemplosFac"}}},
+          {"OpcEjemploFac", "E&jemplos de Factorización", nullptr, 49, "EjemplosFac"},
+          {"opcseparador9"},
+          {"OpcLaboratorio", "&Laboratorio de costes", nullptr, 51, "Laboratorio"}}},
         {"MenuVentana",
          "&Ventana",
          {{"OpcCascada", "&Cascada", nullptr, 26},
@@ -113,6 +115,8 @@ const std::vector<Boton> kHerramientas{
     {nullptr},
     {"Logaritmo", "Logaritmo Discreto", "logaritmo", "Logaritmo"},
     {"EjemplosLog", "Ejemplos de Logaritmos", "ejemplos_log", "Ejemplos"},
+    {nullptr},
+    {"Laboratorio", "Laboratorio de costes", "laboratorio", "Costes"},
 };
 
 }  // namespace
