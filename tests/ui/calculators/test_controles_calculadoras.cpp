@@ -170,35 +170,13 @@ private slots:
     void variasDeUnaClaseSonIndependientes();
 };
 
-void PruebaControlesCalculadoras::controles_data() {
-    QTest::addColumn<QString>("ventana");
-    QTest::addColumn<QString>("nombre");
-    QTest::addColumn<QString>("texto");
-    QTest::addColumn<QString>("consejo");
-    QTest::addColumn<QString>("pista");
-    QTest::addColumn<int>("maximo");
-    QTest::addColumn<bool>("visible");
-    for (const QString& ventana : kCalculadoras) {
-        for (const Control& c : ControlesDe(ventana)) {
-            QTest::addRow("%s.%s", qPrintable(ventana), c.nombre)
-                << ventana << QString::fromUtf8(c.nombre) << QString::fromUtf8(c.texto)
-                << QString::fromUtf8(c.consejo) << QString::fromUtf8(c.pista) << c.maximo << c.visible;
-        }
-    }
-}
+void PruebaControlesCalculadoras::controles_data() { FilasDeControles(kCalculadoras, ControlesDe); }
 
 void PruebaControlesCalculadoras::controles() {
     QFETCH(QString, ventana);
-    QFETCH(QString, nombre);
-    QFETCH(QString, texto);
-    QFETCH(QString, consejo);
-    QFETCH(QString, pista);
-    QFETCH(int, maximo);
-    QFETCH(bool, visible);
-
     Banco banco;
     const auto v = banco.Abrir(ventana);
-    ComprobarControl(banco, *v, {nombre, texto, consejo, pista, maximo, visible});
+    ComprobarControl(banco, *v, FilaDeControl());
 }
 
 void PruebaControlesCalculadoras::ventanas_data() {

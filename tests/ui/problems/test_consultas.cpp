@@ -176,32 +176,19 @@ private slots:
     void dentroDeLaVentanaPrincipal();
 };
 
-void PruebaConsultas::controles_data() {
-    QTest::addColumn<QString>("ventana");
-    QTest::addColumn<QString>("nombre");
-    QTest::addColumn<QString>("texto");
-    QTest::addColumn<QString>("consejo");
-    for (const QString& ventana : kVentanas) {
-        for (const Control& c : ControlesDe(ventana)) {
-            QTest::addRow("%s.%s", qPrintable(ventana), c.nombre)
-                << ventana << QString::fromUtf8(c.nombre) << QString::fromUtf8(c.texto) << QString::fromUtf8(c.consejo);
-        }
-    }
-}
+void PruebaConsultas::controles_data() { FilasDeControles(kVentanas, ControlesDe); }
 
 void PruebaConsultas::controles() {
     QFETCH(QString, ventana);
-    QFETCH(QString, nombre);
-    QFETCH(QString, texto);
-    QFETCH(QString, consejo);
+    const FilaControl fila = FilaDeControl();
     Banco banco;
     const auto v = banco.Abrir(ventana);
-    if (nombre == u"Tabla") {  // a text box of its own kind: shown with the list's file below
-        QVERIFY(Hijo<QTextEdit>(*v, nombre)->isReadOnly());
+    if (fila.nombre == u"Tabla") {  // a text box of its own kind: shown with the list's file below
+        QVERIFY(Hijo<QTextEdit>(*v, fila.nombre)->isReadOnly());
         return;
     }
-    ComprobarControl(banco, *v, {nombre, texto, consejo, QString::fromLatin1(kNada)});
-    if (auto* boton = qobject_cast<QPushButton*>(Hijo<QWidget>(*v, nombre))) {
+    ComprobarControl(banco, *v, fila);
+    if (auto* boton = qobject_cast<QPushButton*>(Hijo<QWidget>(*v, fila.nombre))) {
         QVERIFY2(!boton->icon().isNull(), "a picture button");
     }
 }

@@ -21,8 +21,8 @@ inline const char* const kPanel = "(panel)";     // a frame: its hint is the bac
 struct Control {
     const char* nombre;
     const char* texto;    // caption, a box's initial text, or one of the kinds above
-    const char* consejo;  // tooltip
-    const char* pista;    // hint written by a mouse move over it
+    const char* consejo = "";  // tooltip
+    const char* pista = nullptr;  // hint written by a mouse move over it; null: none
     int maximo = 0;       // a box's character limit; 0: none
     bool visible = true;
 };
@@ -40,6 +40,38 @@ inline QString TextoDe(const QWidget* w) {
     if (const auto* etiqueta = qobject_cast<const QLabel*>(w)) return etiqueta->text();
     if (const auto* boton = qobject_cast<const QAbstractButton*>(w)) return boton->text();
     return QString();
+}
+
+// The rows of a control table, one per control of each window, for a Qt
+// Test _data function: columns ventana, nombre, texto, consejo, pista
+// (kNada when the table gives none), maximo, visible.
+template <typename ControlesDe>
+void FilasDeControles(const QStringList& ventanas, ControlesDe controles_de) {
+    QTest::addColumn<QString>("ventana");
+    QTest::addColumn<QString>("nombre");
+    QTest::addColumn<QString>("texto");
+    QTest::addColumn<QString>("consejo");
+    QTest::addColumn<QString>("pista");
+    QTest::addColumn<int>("maximo");
+    QTest::addColumn<bool>("visible");
+    for (const QString& ventana : ventanas) {
+        for (const Control& c : controles_de(ventana)) {
+            QTest::addRow("%s.%s", qPrintable(ventana), c.nombre)
+                << ventana << QString::fromUtf8(c.nombre) << QString::fromUtf8(c.texto) << QString::fromUtf8(c.consejo)
+                << QString::fromUtf8(c.pista != nullptr ? c.pista : kNada) << c.maximo << c.visible;
+        }
+    }
+}
+
+// The row of FilasDeControles under test.
+inline FilaControl FilaDeControl() {
+    QFETCH(QString, nombre);
+    QFETCH(QString, texto);
+    QFETCH(QString, consejo);
+    QFETCH(QString, pista);
+    QFETCH(int, maximo);
+    QFETCH(bool, visible);
+    return {nombre, texto, consejo, pista, maximo, visible};
 }
 
 // Checks one row against the window, shown and exposed by `banco`.
