@@ -107,6 +107,45 @@ struct EstadoEjecucion {
     }
 };
 
+namespace {
+
+// What a run's task carries to its worker: the run's state and its work.
+// The pool hands a task to whichever of its threads is free through a queue
+// guarded by a lock inside Qt, which ThreadSanitizer does not see, so a
+// thread reused for a second run would seem to read that run's task
+// unsynchronised. Every move of a Paquete takes a lock the tool does see
+// (QtConcurrent moves the task's function into place on the starting
+// thread, and out of it on the worker just before calling it), so the
+// hand-over is visible whatever thread takes the task.
+class Paquete {
+public:
+    Paquete(std::shared_ptr<EstadoEjecucion> estado, Ejecucion::Trabajo trabajo)
+        : estado_(std::move(estado)), trabajo_(std::move(trabajo)) {}
+    Paquete(Paquete&& otro) noexcept {
+        const std::lock_guard<std::mutex> guarda(Cerrojo());
+        estado_ = std::move(otro.estado_);
+        trabajo_ = std::move(otro.trabajo_);
+    }
+    Paquete(const Paquete&) = delete;
+    Paquete& operator=(const Paquete&) = delete;
+    Paquete& operator=(Paquete&&) = delete;
+    ~Paquete() = default;
+
+    EstadoEjecucion& Estado() const { return *estado_; }
+    const Ejecucion::Trabajo& Trabajo() const { return trabajo_; }
+
+private:
+    static std::mutex& Cerrojo() {
+        static std::mutex cerrojo;
+        return cerrojo;
+    }
+
+    std::shared_ptr<EstadoEjecucion> estado_;
+    Ejecucion::Trabajo trabajo_;
+};
+
+}  // namespace
+
 namespace ejecucion_interno {
 
 void PuertoEjecucion::MostrarError(int numero) { estado_.Pedir({Peticion::Tipo::Error, numero, puerto::Puntero::Normal, 0}, true); }
@@ -143,21 +182,22 @@ Ejecucion* Ejecucion::Iniciar(RegistroEjecuciones& registro, QWidget* ventana, T
 
     auto* vigilante = new QFutureWatcher<void>(ejecucion);
     connect(vigilante, &QFutureWatcher<void>::finished, ejecucion, &Ejecucion::Atender);
-    vigilante->setFuture(QtConcurrent::run(&registro.hilos_, [estado, trabajo = std::move(trabajo)] {
+    vigilante->setFuture(QtConcurrent::run(&registro.hilos_, [paquete = Paquete(estado, std::move(trabajo))] {
+        EstadoEjecucion& e = paquete.Estado();
         {
-            puerto::EnHilo activo(*estado->puerto);
-            FijarReloj(estado->reloj);
-            if (estado->semilla) FijarSemillaAleatoria(*estado->semilla);
+            puerto::EnHilo activo(*e.puerto);
+            FijarReloj(e.reloj);
+            if (e.semilla) FijarSemillaAleatoria(*e.semilla);
             try {
-                trabajo();
+                paquete.Trabajo()();
             } catch (...) {
                 // Nothing the core throws is expected here; the run ends all
                 // the same, with whatever outputs it has.
             }
             FijarReloj({});
         }
-        const std::lock_guard<std::mutex> guarda(estado->cerrojo);
-        estado->terminada = true;
+        const std::lock_guard<std::mutex> guarda(e.cerrojo);
+        e.terminada = true;
     }));
     ejecucion->latido_.start();
     ejecucion->avance_.start();
