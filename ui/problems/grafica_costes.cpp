@@ -68,7 +68,7 @@ GraficaCostes::GraficaCostes(QWidget* padre) : QChartView(new QChart, padre) {
     titulo.setPointSizeF(13);
     titulo.setBold(true);
     grafica->setTitleFont(titulo);
-    setMinimumSize(520, 300);
+    setMinimumSize(480, 220);
 }
 
 void GraficaCostes::Dibujar(const QString& titulo, const QString& eje_digitos, const std::vector<Metodo>& metodos,

@@ -248,15 +248,13 @@ Laboratorio::Laboratorio(ServiciosPrincipal& servicios)
     con_lecturas->addWidget(grafica_, 1);
     lecturas_ = new QLabel(panel_grafica_);
     lecturas_->setObjectName(QStringLiteral("Lecturas"));
-    lecturas_->setText(QStringLiteral("Círculo: una ejecución · línea continua: mediana de cada tamaño · "
-                                      "discontinua: crecimiento esperado · triángulo hueco: detenida en el límite. "
-                                      "Crecimiento medido (mínimos cuadrados) por cada dígito más:"));
+    lecturas_->setText(QStringLiteral("Círculo: una ejecución; línea: mediana de cada tamaño; discontinua: "
+                                      "crecimiento esperado; triángulo: detenida en el límite."));
     lecturas_->setWordWrap(true);
     lecturas_->setContentsMargins(8, 0, 8, 0);
     con_lecturas->addWidget(lecturas_);
     QFont negrita = lecturas_->font();
     negrita.setBold(true);
-    negrita.setPointSizeF(negrita.pointSizeF() * 1.1);
     for (int m = 0; m < 3; ++m) {
         auto* lectura = new QLabel(panel_grafica_);
         lectura->setObjectName(QStringLiteral("Lectura%1").arg(m + 1));
@@ -650,6 +648,7 @@ void Laboratorio::Lanzar(const std::shared_ptr<const Instancia>& instancia, int 
     c->puerto->setParent(c->ejecucion);
     connect(c->ejecucion, &Ejecucion::Avanzo, this, [this, c] { MostrarAvance(*c); });
     c->limite.setSingleShot(true);
+    c->limite.setTimerType(Qt::PreciseTimer);  // a coarse timer may fire 5 % early
     c->limite.setInterval(s.limite_ms);
     connect(&c->limite, &QTimer::timeout, this, [c] {
         c->puerto->por_limite = true;
@@ -862,8 +861,11 @@ void Laboratorio::Redibujar() {
         texto += u')';
         QStringList fuera;
         if (al_limite > 0) fuera << QStringLiteral("%1 > límite").arg(al_limite);
-        if (sin_respuesta > 0) fuera << QStringLiteral("%1 sin respuesta correcta").arg(sin_respuesta);
-        if (!fuera.isEmpty()) texto += QStringLiteral("; fuera del ajuste: ") + fuera.join(QStringLiteral(", "));
+        if (sin_respuesta > 0) {
+            fuera << QStringLiteral("%1 %2").arg(sin_respuesta).arg(sin_respuesta == 1 ? QStringLiteral("incorrecta")
+                                                                                   : QStringLiteral("incorrectas"));
+        }
+        if (!fuera.isEmpty()) texto += QStringLiteral(" — fuera del ajuste: ") + fuera.join(QStringLiteral(", "));
         lectura->setText(texto);
         series.push_back(std::move(serie));
     }
