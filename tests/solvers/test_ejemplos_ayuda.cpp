@@ -32,6 +32,8 @@ enum class Op {
     TablaGiganteEnano,  // m = floor(sqrt(Grupo - 1)) + 1, the baby-step table's size
     LimiteGiganteEnano, // the largest table the program builds, and the largest Grupo it serves
     FactoresOrden,      // Grupo - 1 split into prime powers by Pohlig–Hellman's factor search
+    InstanciaFac,       // the cost laboratory's factorization instance: seed, digits, instance from 1
+    InstanciaLog,       // its logarithm instance: Alfa, Beta, Grupo and x
 };
 
 struct Ejemplo {
@@ -45,8 +47,9 @@ void PrintTo(const Ejemplo& e, std::ostream* os) {
     static const char* const kNombres[] = {
         "suma", "resta", "producto", "cociente", "suma-modulo", "division", "modulo", "mcd", "inverso",
         "potencia", "raiz", "primo", "rho", "dixon", "fracciones", "busqueda", "gigante-enano",
-        "pohlig-hellman", "tabla-gigante-enano", "limite-gigante-enano", "factores-orden"};
-    static_assert(std::size(kNombres) == static_cast<std::size_t>(Op::FactoresOrden) + 1);
+        "pohlig-hellman", "tabla-gigante-enano", "limite-gigante-enano", "factores-orden", "instancia-fac",
+        "instancia-log"};
+    static_assert(std::size(kNombres) == static_cast<std::size_t>(Op::InstanciaLog) + 1);
     *os << e.pagina << " " << kNombres[static_cast<int>(e.op)];
     for (const char* entrada : e.entradas) *os << " [" << entrada << "]";
 }
@@ -202,6 +205,16 @@ const std::vector<Ejemplo> kEjemplos{
     {"ejemplos-logaritmo.html", Op::FactoresOrden, {"184080"}, "2^4 3 5 13 59"},
     {"ejemplos-logaritmo.html", Op::FactoresOrden, {"2745098188"}, "2^2 7^2 17 19 131 331"},
     {"ejemplos-logaritmo.html", Op::FactoresOrden, {"20847858316750656"}, "2^6 3^2 59 191 12281 261529"},
+
+    // The first instance of each size for the seed 2024, and what the methods
+    // make of the logarithm one.
+    {"laboratorio-costes.html", Op::InstanciaFac, {"2024", "8", "1"}, "71392637 = 9533 * 7489"},
+    {"laboratorio-costes.html", Op::InstanciaFac, {"2024", "12", "1"}, "424822628677 = 762847 * 556891"},
+    {"laboratorio-costes.html", Op::InstanciaFac, {"2024", "16", "1"}, "5258930958553627 = 63127907 * 83305961"},
+    {"laboratorio-costes.html", Op::InstanciaLog, {"2024", "6", "1"}, "92721 359059 401029 292296"},
+    {"laboratorio-costes.html", Op::Busqueda, {"92721", "359059", "401029"}, "292296"},
+    {"laboratorio-costes.html", Op::GiganteEnano, {"92721", "359059", "401029"}, "292296"},
+    {"laboratorio-costes.html", Op::TablaGiganteEnano, {"401029"}, "634"},
 };
 
 // "-5" is 5 with the sign «-»; "" is an empty box, which counts as 0.
@@ -261,6 +274,17 @@ std::string Calcular(Op op, const std::vector<NumeroGrande>& x) {
                 if (!EsUno(f.Segundo)) texto += '^' + NumeroACadena(f.Segundo);
             }
             return texto;
+        }
+        case Op::InstanciaFac: {
+            const InstanciaFactorizacion i = InstanciaDeFactorizacion(
+                std::stoull(NumeroACadena(x[0])), std::stoi(NumeroACadena(x[1])), std::stoi(NumeroACadena(x[2])) - 1);
+            return NumeroACadena(i.n) + " = " + Factores(i.p, i.q);
+        }
+        case Op::InstanciaLog: {
+            const InstanciaLogaritmo i = InstanciaDeLogaritmo(
+                std::stoull(NumeroACadena(x[0])), std::stoi(NumeroACadena(x[1])), std::stoi(NumeroACadena(x[2])) - 1);
+            return NumeroACadena(i.alfa) + " " + NumeroACadena(i.beta) + " " + NumeroACadena(i.grupo) + " " +
+                   NumeroACadena(i.x);
         }
     }
     return "?";
