@@ -77,7 +77,9 @@ QString TextoTraza(const TrazaPrimalidad& t) {
     }
     lineas << QString();
     if (t.primo) {
-        lineas << QStringLiteral("Respuesta: Sí (probable primo para las %1 bases).").arg(t.pasadas.size());
+        lineas << (t.n.Longitud > 11
+                       ? QStringLiteral("Respuesta: Sí (probable primo para las %1 bases al azar).").arg(t.pasadas.size())
+                       : QStringLiteral("Respuesta: Sí (pasa las 5 bases, y con hasta 11 cifras eso prueba que es primo)."));
     } else {
         lineas << QStringLiteral("Respuesta: No (%1 es testigo de que n es compuesto).").arg(Texto(t.pasadas.back().base));
     }

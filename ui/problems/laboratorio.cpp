@@ -241,6 +241,10 @@ Laboratorio::Laboratorio(ServiciosPrincipal& servicios)
     grafica_ = new GraficaCostes(this);
     panel_grafica_ = new QWidget(this);
     panel_grafica_->setObjectName(QStringLiteral("PanelGrafica"));
+    // White like the chart, so that the exported picture has one background.
+    QPalette blanco = panel_grafica_->palette();
+    blanco.setColor(QPalette::Window, Qt::white);
+    panel_grafica_->setPalette(blanco);
     panel_grafica_->setAutoFillBackground(true);
     auto* con_lecturas = new QVBoxLayout(panel_grafica_);
     con_lecturas->setContentsMargins(0, 0, 0, 6);

@@ -400,7 +400,7 @@ void PruebaOperacionesCalculadoras::primalidadDetalle_data() {
                                               "Base a = 3",
                                               "  x = a^d mod n = 1",
                                               "Base a = 11",
-                                              "Respuesta: Sí (probable primo para las 5 bases)."};
+                                              "Respuesta: Sí (pasa las 5 bases, y con hasta 11 cifras eso prueba que es primo)."};
     QTest::newRow("9, comprobación directa")
         << "9"
         << QStringList{"n = 9 tiene una sola cifra: no es primo.",
