@@ -3,8 +3,9 @@
 //
 // Each calculator is shown after a real calculation on operands as large as
 // its boxes take, and the time that calculation took is printed; the problem
-// windows during a run of a worked example and after one; the prime lists,
-// the example choosers and their widest pages.
+// windows during a run of a worked example and after one; the cost
+// laboratory after two series; the prime lists, the example choosers and
+// their widest pages.
 #include <random>
 #include <tuple>
 
@@ -12,12 +13,14 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QSpinBox>
 #include <QTimer>
 #include <QWindow>
 
@@ -28,7 +31,9 @@
 #include "ui/shell/cuadro_dialogo.h"
 #include "ui/shell/entrada.h"
 #include "ui/shell/mensaje_error.h"
+#include "ui/problems/laboratorio.h"
 #include "ui/shell/principal.h"
+#include "ui/shell/puerto_reenvio.h"
 #include "ui/shell/visor_ayuda.h"
 #include "ui/ventanas_registradas.h"
 
@@ -221,6 +226,71 @@ bool CapturarConsultas(Principal& principal, const QDir& carpeta) {
     return todas;
 }
 
+// The cost laboratory after a factorization series of 4 to 24 digits and a
+// logarithm series of 2 to 12 digits, all three methods, two instances of
+// each size; the chart as its PNG export writes it; the primality window
+// with its detail open. Prints each method's reading of the fitted growth.
+// The errors of numbers too large for a method (13) are printed here
+// instead of shown, so that nothing waits for a click.
+bool CapturarLaboratorio(Principal& principal, const QDir& carpeta) {
+    class SinDialogos final : public PuertoReenvio {
+    public:
+        using PuertoReenvio::PuertoReenvio;
+        void MostrarError(int numero) override { qInfo("error %d (no se muestra en la captura)", numero); }
+    };
+    SinDialogos sin_dialogos(puerto::Actual());
+    const puerto::EnHilo activo(sin_dialogos);
+
+    principal.Area()->closeAllSubWindows();
+    // The whole screen, so that the chart is as a projector shows it.
+    const QSize antes = principal.size();
+    principal.resize(principal.screen()->availableGeometry().size());
+    Esperar();
+    bool todas = true;
+    struct Serie {
+        const char* problema;
+        int desde, hasta;
+        const char* captura;
+    };
+    for (const Serie& serie : {Serie{"ProblemaFactorizacion", 4, 24, "laboratorio_factorizacion"},
+                               Serie{"ProblemaLogaritmo", 2, 12, "laboratorio_logaritmo"}}) {
+        QMdiSubWindow* hija = principal.AbrirVentana(QStringLiteral("Laboratorio"));
+        hija->move(0, 0);
+        hija->resize(principal.Area()->viewport()->size());
+        auto* lab = qobject_cast<Laboratorio*>(hija->widget());
+        lab->findChild<QRadioButton*>(QString::fromLatin1(serie.problema))->setChecked(true);
+        lab->findChild<QSpinBox*>(QStringLiteral("Hasta"))->setValue(serie.hasta);
+        lab->findChild<QSpinBox*>(QStringLiteral("Desde"))->setValue(serie.desde);
+        lab->findChild<QSpinBox*>(QStringLiteral("Paso"))->setValue(1);
+        lab->findChild<QSpinBox*>(QStringLiteral("Instancias"))->setValue(2);
+        lab->findChild<QSpinBox*>(QStringLiteral("Semilla"))->setValue(2024);
+        QElapsedTimer reloj;
+        reloj.start();
+        lab->findChild<QPushButton*>(QStringLiteral("BtnIniciar"))->click();
+        while (lab->SerieEnCurso()) Esperar(200);
+        qInfo("%s: %lld s", serie.captura, static_cast<long long>(reloj.elapsed() / 1000));
+        for (const char* lectura : {"Lectura1", "Lectura2", "Lectura3"}) {
+            qInfo("  %s", qPrintable(lab->findChild<QLabel*>(QString::fromLatin1(lectura))->text()));
+        }
+        todas &= CapturarHija(*hija, carpeta, QString::fromLatin1(serie.captura));
+        lab->PonerPedirRuta([&](const QString&, const QString&, const QString&) {
+            return carpeta.filePath(QString::fromLatin1(serie.captura) + QStringLiteral("_grafica.png"));
+        });
+        lab->findChild<QPushButton*>(QStringLiteral("BtnPng"))->click();
+        hija->close();
+    }
+
+    QMdiSubWindow* primalidad = principal.AbrirVentana(QStringLiteral("Primalidad"));
+    primalidad->move(10, 10);
+    primalidad->widget()->findChild<QLineEdit*>(QStringLiteral("Numero"))->setText(QStringLiteral("561"));
+    primalidad->widget()->findChild<QPushButton*>(QStringLiteral("BtnCalcular"))->click();
+    primalidad->widget()->findChild<QPushButton*>(QStringLiteral("BtnDetalle"))->click();
+    todas &= CapturarHija(*primalidad, carpeta, QStringLiteral("calc_primalidad_detalle"));
+    primalidad->close();
+    principal.resize(antes);
+    return todas;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -275,6 +345,7 @@ int main(int argc, char* argv[]) {
     principal.activateWindow();
     todas &= CapturarCalculadoras(principal, carpeta);
     todas &= CapturarProblemas(principal, carpeta);
+    todas &= CapturarLaboratorio(principal, carpeta);
     todas &= CapturarConsultas(principal, carpeta);
 
     return todas ? 0 : 1;
