@@ -315,7 +315,7 @@ Laboratorio::Laboratorio(ServiciosPrincipal& servicios)
     tabla_->setColumnCount(static_cast<int>(Encabezados().size()));
     tabla_->setHorizontalHeaderLabels(Encabezados());
     Redibujar();
-    resize(1180, 780);
+    resize(1150, 650);  // fits the child area of the main window on a 1280 x 800 screen
 }
 
 Laboratorio::~Laboratorio() { AbandonarTodo(); }
