@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -34,6 +35,11 @@ enum class Op {
     FactoresOrden,      // Grupo - 1 split into prime powers by Pohlig–Hellman's factor search
     InstanciaFac,       // the cost laboratory's factorization instance: seed, digits, instance from 1
     InstanciaLog,       // its logarithm instance: Alfa, Beta, Grupo and x
+    PasosRho,           // the steps Pollard rho's walk takes to its factor
+    CambiosRho,         // its changes of function after a number of steps, as the progress line shows them
+    FraccionesSinTabla, // continued fractions with no Primos.txt in the current directory
+    PrimosMenores,      // how many numbers below N the primality test finds prime, and the largest
+    CifrasPotencia,     // the digits of k * b^e (a titanic prime's form, its ±1 aside)
 };
 
 struct Ejemplo {
@@ -48,8 +54,8 @@ void PrintTo(const Ejemplo& e, std::ostream* os) {
         "suma", "resta", "producto", "cociente", "suma-modulo", "division", "modulo", "mcd", "inverso",
         "potencia", "raiz", "primo", "rho", "dixon", "fracciones", "busqueda", "gigante-enano",
         "pohlig-hellman", "tabla-gigante-enano", "limite-gigante-enano", "factores-orden", "instancia-fac",
-        "instancia-log"};
-    static_assert(std::size(kNombres) == static_cast<std::size_t>(Op::InstanciaLog) + 1);
+        "instancia-log", "pasos-rho", "cambios-rho", "fracciones-sin-tabla", "primos-menores", "cifras-potencia"};
+    static_assert(std::size(kNombres) == static_cast<std::size_t>(Op::CifrasPotencia) + 1);
     *os << e.pagina << " " << kNombres[static_cast<int>(e.op)];
     for (const char* entrada : e.entradas) *os << " [" << entrada << "]";
 }
@@ -286,6 +292,41 @@ std::string Calcular(Op op, const std::vector<NumeroGrande>& x) {
             return NumeroACadena(i.alfa) + " " + NumeroACadena(i.beta) + " " + NumeroACadena(i.grupo) + " " +
                    NumeroACadena(i.x);
         }
+        case Op::PasosRho:
+        case Op::CambiosRho: {
+            // The walk's own reports, on a port of its own; for CambiosRho it
+            // is stopped once it has reported that many steps done.
+            puerto::PuertoGrabador paseo;
+            const puerto::EnHilo en_paseo(paseo);
+            const long pasos = op == Op::CambiosRho ? std::stol(NumeroACadena(x[1])) : 0;
+            if (pasos > 0) paseo.detener_en_consulta = pasos + 2;  // the stop check of step pasos + 2
+            FactorizarRho(x[0], r, s);
+            if (paseo.avances.empty()) return "sin informes";
+            const auto& ultimo = paseo.avances.back();
+            if (op == Op::PasosRho) return std::to_string(ultimo.pasos + 1);
+            return ultimo.pasos == static_cast<std::uint64_t>(pasos) ? std::to_string(ultimo.cambios) : "otro paso";
+        }
+        case Op::FraccionesSinTabla: {
+            const CarpetaTemporal sin_tabla;
+            FactorizarFracciones(x[0], r, s);
+            return Factores(r, s);
+        }
+        case Op::PrimosMenores: {
+            int cuantos = 0;
+            std::string mayor;
+            for (NumeroGrande k = Num("2"); EsMenor(k, x[0]); k = Sumar(k, Num("1"))) {
+                if (EsPrimo(k)) {
+                    ++cuantos;
+                    mayor = NumeroACadena(k);
+                }
+            }
+            return std::to_string(cuantos) + ", " + mayor;
+        }
+        case Op::CifrasPotencia: {
+            mpz_class potencia;
+            mpz_ui_pow_ui(potencia.get_mpz_t(), std::stoul(NumeroACadena(x[1])), std::stoul(NumeroACadena(x[2])));
+            return std::to_string(mpz_class(Gmp(x[0]) * potencia).get_str().size());
+        }
     }
     return "?";
 }
@@ -313,13 +354,43 @@ std::vector<std::string> Numeros(const std::string& texto) {
     return numeros;
 }
 
-// numero is written in texto as a whole number, not inside a longer one.
+// numero written from five digits on in groups of three, with `separador`
+// between them, as Spanish writes counts ("52 394"); with no separator, as it is.
+std::string Agrupado(const std::string& numero, const std::string& separador) {
+    if (separador.empty() || numero.size() < 5) return numero;
+    std::string agrupado = numero;
+    for (std::size_t i = agrupado.size() % 3 == 0 ? 3 : agrupado.size() % 3; i < agrupado.size();
+         i += 3 + separador.size()) {
+        agrupado.insert(i, separador);
+    }
+    return agrupado;
+}
+
+// numero is written in texto as a whole number, not inside a longer one:
+// as it is, or grouped by a blank, a no-break space or the narrow no-break
+// space the progress line uses.
 bool Escrito(const std::string& texto, const std::string& numero) {
-    for (std::size_t p = texto.find(numero); p != std::string::npos; p = texto.find(numero, p + 1)) {
-        const bool antes = p > 0 && std::isdigit(static_cast<unsigned char>(texto[p - 1]));
-        const std::size_t fin = p + numero.size();
-        const bool despues = fin < texto.size() && std::isdigit(static_cast<unsigned char>(texto[fin]));
-        if (!antes && !despues) return true;
+    for (const char* espacio : {"", " ", "\u00A0", "\u202F"}) {
+        const std::string separador = espacio;
+        const std::string escrito = Agrupado(numero, separador);
+        // A digit next to it, or a separator and a digit, would make it part of a longer number.
+        const auto sigue = [&](std::size_t desde, bool hacia_atras) {
+            const auto cifra = [&](std::size_t i) { return std::isdigit(static_cast<unsigned char>(texto[i])) != 0; };
+            if (hacia_atras) {
+                if (desde == 0) return false;
+                if (cifra(desde - 1)) return true;
+                return !separador.empty() && desde > separador.size() &&
+                       texto.compare(desde - separador.size(), separador.size(), separador) == 0 &&
+                       cifra(desde - separador.size() - 1);
+            }
+            if (desde >= texto.size()) return false;
+            if (cifra(desde)) return true;
+            return !separador.empty() && desde + separador.size() < texto.size() &&
+                   texto.compare(desde, separador.size(), separador) == 0 && cifra(desde + separador.size());
+        };
+        for (std::size_t p = texto.find(escrito); p != std::string::npos; p = texto.find(escrito, p + 1)) {
+            if (!sigue(p, true) && !sigue(p + escrito.size(), false)) return true;
+        }
     }
     return false;
 }
