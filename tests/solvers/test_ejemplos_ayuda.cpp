@@ -212,6 +212,12 @@ const std::vector<Ejemplo> kEjemplos{
     {"ejemplos-logaritmo.html", Op::FactoresOrden, {"2745098188"}, "2^2 7^2 17 19 131 331"},
     {"ejemplos-logaritmo.html", Op::FactoresOrden, {"20847858316750656"}, "2^6 3^2 59 191 12281 261529"},
 
+    // Started in a folder without the prime table.
+    {"instalacion.html", Op::Fracciones, {"7051"}, "11 * 641"},
+    {"instalacion.html", Op::FraccionesSinTabla, {"7051"}, "7051 * 1"},
+    {"instalacion.html", Op::Dixon, {"143"}, "11 * 13"},
+    {"instalacion.html", Op::Primo, {"99991"}, "Sí"},
+
     // The first instance of each size for the seed 2024, and what the methods
     // make of the logarithm one.
     {"laboratorio-costes.html", Op::InstanciaFac, {"2024", "8", "1"}, "71392637 = 9533 * 7489"},
