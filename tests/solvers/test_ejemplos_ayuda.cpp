@@ -122,6 +122,15 @@ const std::vector<Ejemplo> kEjemplos{
     {"pollard-rho.html", Op::Mcd, {"7857", "8051"}, "97"},
     {"pollard-rho.html", Op::Modulo, {"677", "97"}, "95"},
     {"pollard-rho.html", Op::Modulo, {"871", "97"}, "95"},
+    // 3188767 is prime: every time the runners meet, the gcd is the number
+    // itself. The walk modulo 3188767 is the same inside 369666234149595839,
+    // where the same meeting gives the factor.
+    {"pollard-rho.html", Op::Primo, {"3188767"}, "Sí"},
+    {"pollard-rho.html", Op::CambiosRho, {"3188767", "4499"}, "0"},
+    {"pollard-rho.html", Op::CambiosRho, {"3188767", "4500"}, "1"},
+    {"pollard-rho.html", Op::CambiosRho, {"3188767", "331371"}, "176"},
+    {"pollard-rho.html", Op::Rho, {"369666234149595839"}, "3188767 * 115927640417"},
+    {"pollard-rho.html", Op::PasosRho, {"369666234149595839"}, "4500"},
 
     {"dixon.html", Op::Dixon, {"143"}, "11 * 13"},
     {"dixon.html", Op::Raiz, {"143"}, "11"},
@@ -129,11 +138,23 @@ const std::vector<Ejemplo> kEjemplos{
     {"dixon.html", Op::Potencia, {"44", "2", "2021"}, "1936"},
     {"dixon.html", Op::Potencia, {"45", "2", "2021"}, "4"},
     {"dixon.html", Op::Mcd, {"43", "2021"}, "43"},
+    // The direct gcd finds 1101811 at the first multiple of it from floor(sqrt(n)).
+    {"dixon.html", Op::Producto, {"1101811", "8103467492759792327149800361564410265219"},
+     "8928489621665159543769248686175644438731211609"},
+    {"dixon.html", Op::Raiz, {"8928489621665159543769248686175644438731211609"}, "94490685369856216022646"},
+    {"dixon.html", Op::Modulo, {"-94490685369856216022646", "1101811"}, "609158"},
+    {"dixon.html", Op::Suma, {"609158", "1"}, "609159"},
+    {"dixon.html", Op::Primo, {"3188767"}, "Sí"},
+    {"dixon.html", Op::Raiz, {"3188767"}, "1785"},
+    {"dixon.html", Op::Resta, {"3188767", "1785"}, "3186982"},
 
     {"fracciones-continuas.html", Op::Fracciones, {"8051"}, "83 * 97"},
     {"fracciones-continuas.html", Op::Raiz, {"8051"}, "89"},
     {"fracciones-continuas.html", Op::Potencia, {"90", "2", "8051"}, "49"},
     {"fracciones-continuas.html", Op::Mcd, {"83", "8051"}, "83"},
+    {"fracciones-continuas.html", Op::Fracciones, {"4928496943"}, "4928496943 * 1"},
+    {"fracciones-continuas.html", Op::Producto, {"79903", "61681"}, "4928496943"},
+    {"fracciones-continuas.html", Op::Producto, {"43691", "53425037363873248657"}, "2334193307464986107072987"},
 
     {"ejemplos-factorizacion.html", Op::Producto, {"11", "641"}, "7051"},
     {"ejemplos-factorizacion.html", Op::Producto, {"79903", "61681"}, "4928496943"},
@@ -149,7 +170,18 @@ const std::vector<Ejemplo> kEjemplos{
     {"ejemplos-factorizacion.html", Op::Fracciones, {"1756440251"}, "6043 * 290657"},
     {"ejemplos-factorizacion.html", Op::Fracciones, {"116876281871"}, "31 * 3770202641"},
 
+    {"factorizacion.html", Op::Producto, {"1101811", "8103467492759792327149800361564410265219"},
+     "8928489621665159543769248686175644438731211609"},
+    {"factorizacion.html", Op::Primo, {"3188767"}, "Sí"},
+    {"factorizacion.html", Op::Fracciones, {"3188767"}, "3188767 * 1"},
+    {"factorizacion.html", Op::Potencia, {"117371", "642811237", "2745098189"}, "1868877149"},
+    {"factorizacion.html", Op::Fracciones, {"57646813079357"}, "1408349 * 40932193"},
+
     {"busqueda-exhaustiva.html", Op::Busqueda, {"2", "3", "5"}, "3"},
+    {"busqueda-exhaustiva.html", Op::Busqueda, {"119827", "144986", "184081"}, "60161"},
+    {"busqueda-exhaustiva.html", Op::Suma, {"60161", "1"}, "60162"},
+    {"busqueda-exhaustiva.html", Op::Potencia, {"117371", "642811237", "2745098189"}, "1868877149"},
+    {"busqueda-exhaustiva.html", Op::Suma, {"642811237", "1"}, "642811238"},
 
     {"paso-gigante-paso-enano.html", Op::GiganteEnano, {"2", "3", "11"}, "8"},
     {"paso-gigante-paso-enano.html", Op::TablaGiganteEnano, {"11"}, "4"},
@@ -161,6 +193,11 @@ const std::vector<Ejemplo> kEjemplos{
     // The largest Grupo the table takes: 2^36 gives exactly 2^18 entries.
     {"paso-gigante-paso-enano.html", Op::LimiteGiganteEnano, {}, "262144, 68719476736"},
     {"paso-gigante-paso-enano.html", Op::TablaGiganteEnano, {"68719476736"}, "262144"},
+    {"paso-gigante-paso-enano.html", Op::Primo, {"68719476731"}, "Sí"},
+    {"paso-gigante-paso-enano.html", Op::TablaGiganteEnano, {"68719476731"}, "262144"},
+    // The 10-digit example: x = m * h + j.
+    {"paso-gigante-paso-enano.html", Op::Potencia, {"117371", "642811237", "2745098189"}, "1868877149"},
+    {"paso-gigante-paso-enano.html", Op::Division, {"642811237", "52394"}, "12268, 41645"},
 
     {"pohlig-hellman.html", Op::PohligHellman, {"2", "3", "11"}, "8"},
     {"pohlig-hellman.html", Op::Potencia, {"2", "5", "11"}, "10"},
@@ -181,10 +218,20 @@ const std::vector<Ejemplo> kEjemplos{
     {"pohlig-hellman.html", Op::PohligHellman, {"1", "1", "13"}, "7"},
     {"pohlig-hellman.html", Op::LimiteGiganteEnano, {}, "262144, 68719476736"},
     {"pohlig-hellman.html", Op::FactoresOrden, {"20847858316750656"}, "2^6 3^2 59 191 12281 261529"},
+    {"pohlig-hellman.html", Op::Potencia, {"117371", "642811237", "2745098189"}, "1868877149"},
+    {"pohlig-hellman.html", Op::FactoresOrden, {"2745098188"}, "2^2 7^2 17 19 131 331"},
+    {"pohlig-hellman.html", Op::TablaGiganteEnano, {"2745098189"}, "52394"},
 
     {"logaritmo-discreto.html", Op::PohligHellman, {"1", "1", "17"}, "15"},
     {"logaritmo-discreto.html", Op::PohligHellman, {"1", "1", "13"}, "7"},
     {"logaritmo-discreto.html", Op::LimiteGiganteEnano, {}, "262144, 68719476736"},
+    {"logaritmo-discreto.html", Op::Potencia, {"117371", "642811237", "2745098189"}, "1868877149"},
+    {"logaritmo-discreto.html", Op::TablaGiganteEnano, {"2745098189"}, "52394"},
+    {"logaritmo-discreto.html", Op::Division, {"642811237", "52394"}, "12268, 41645"},
+    {"logaritmo-discreto.html", Op::FactoresOrden, {"2745098188"}, "2^2 7^2 17 19 131 331"},
+    {"logaritmo-discreto.html", Op::Suma, {"642811237", "1"}, "642811238"},
+    {"logaritmo-discreto.html", Op::Primo, {"68719476731"}, "Sí"},
+    {"logaritmo-discreto.html", Op::TablaGiganteEnano, {"68719476731"}, "262144"},
 
     {"ejemplos-logaritmo.html", Op::Potencia, {"1381", "2225", "7853"}, "37"},
     {"ejemplos-logaritmo.html", Op::Potencia, {"2", "89", "1087"}, "218"},
