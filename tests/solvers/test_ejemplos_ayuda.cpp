@@ -169,6 +169,15 @@ const std::vector<Ejemplo> kEjemplos{
     {"ejemplos-factorizacion.html", Op::Fracciones, {"7051"}, "11 * 641"},
     {"ejemplos-factorizacion.html", Op::Fracciones, {"1756440251"}, "6043 * 290657"},
     {"ejemplos-factorizacion.html", Op::Fracciones, {"116876281871"}, "31 * 3770202641"},
+    // The worked copy and paste: 57646813079357 by each method.
+    {"ejemplos-factorizacion.html", Op::Fracciones, {"57646813079357"}, "1408349 * 40932193"},
+    {"ejemplos-factorizacion.html", Op::Rho, {"57646813079357"}, "1408349 * 40932193"},
+    {"ejemplos-factorizacion.html", Op::Raiz, {"57646813079357"}, "7592549"},
+    {"ejemplos-factorizacion.html", Op::Modulo, {"-7592549", "1408349"}, "857545"},
+    {"ejemplos-factorizacion.html", Op::Suma, {"857545", "1"}, "857546"},
+    // Continued fractions gives up on these.
+    {"ejemplos-factorizacion.html", Op::Fracciones, {"4928496943"}, "4928496943 * 1"},
+    {"ejemplos-factorizacion.html", Op::Fracciones, {"369666234149595839"}, "369666234149595839 * 1"},
 
     {"factorizacion.html", Op::Producto, {"1101811", "8103467492759792327149800361564410265219"},
      "8928489621665159543769248686175644438731211609"},
@@ -258,6 +267,10 @@ const std::vector<Ejemplo> kEjemplos{
     {"ejemplos-logaritmo.html", Op::FactoresOrden, {"184080"}, "2^4 3 5 13 59"},
     {"ejemplos-logaritmo.html", Op::FactoresOrden, {"2745098188"}, "2^2 7^2 17 19 131 331"},
     {"ejemplos-logaritmo.html", Op::FactoresOrden, {"20847858316750656"}, "2^6 3^2 59 191 12281 261529"},
+    // The worked copy and paste: the 6-digit row by each method.
+    {"ejemplos-logaritmo.html", Op::Busqueda, {"119827", "144986", "184081"}, "60161"},
+    {"ejemplos-logaritmo.html", Op::Suma, {"60161", "1"}, "60162"},
+    {"ejemplos-logaritmo.html", Op::TablaGiganteEnano, {"184081"}, "430"},
 
     // Started in a folder without the prime table.
     {"instalacion.html", Op::Fracciones, {"7051"}, "11 * 641"},
