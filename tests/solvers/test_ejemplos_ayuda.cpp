@@ -272,6 +272,13 @@ const std::vector<Ejemplo> kEjemplos{
     {"ejemplos-logaritmo.html", Op::Suma, {"60161", "1"}, "60162"},
     {"ejemplos-logaritmo.html", Op::TablaGiganteEnano, {"184081"}, "430"},
 
+    // The prime list's count and last prime; the titanic primes' digits.
+    {"tabla-primos.html", Op::PrimosMenores, {"100000"}, "9592, 99991"},
+    {"tabla-primos.html", Op::Primo, {"99991"}, "Sí"},
+    {"tabla-primos.html", Op::CifrasPotencia, {"242206083", "2", "38880"}, "11713"},
+    {"tabla-primos.html", Op::CifrasPotencia, {"570918348", "10", "5120"}, "5129"},
+    {"tabla-primos.html", Op::CifrasPotencia, {"1", "2", "3021377"}, "909526"},
+
     // Started in a folder without the prime table.
     {"instalacion.html", Op::Fracciones, {"7051"}, "11 * 641"},
     {"instalacion.html", Op::FraccionesSinTabla, {"7051"}, "7051 * 1"},
