@@ -11,6 +11,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QTableWidget>
 #include <QTextEdit>
 #include <QTimer>
@@ -105,6 +106,7 @@ private slots:
     void pegarUnaLetraEnUnaCalculadora();
     void copiarDeUnaPaginaYPegarEnFactorizacion();
     void copiarDeLaListaDePrimos();
+    void copiarDelDetalleDePrimalidad();
     void cortarYBorrar_data();
     void cortarYBorrar();
     void ordenesCaducadasNoHacenNada();
@@ -250,6 +252,27 @@ void PruebaEdicion::copiarDeLaListaDePrimos() {
     QTest::keySequence(tabla, QKeySequence::Paste);
     QTest::keySequence(tabla, QKeySequence::Cut);
     QCOMPARE(tabla->toPlainText(), antes);
+}
+
+// The primality window's trace is a read-only box of several lines: its
+// selection is offered for copying, and nothing can change it.
+void PruebaEdicion::copiarDelDetalleDePrimalidad() {
+    Marco m;
+    QWidget* v = m.Abrir(QStringLiteral("Primalidad"));
+    Escribir(Caja(*v, QStringLiteral("Numero")), QStringLiteral("561"));
+    Pulsar(Boton(*v, QStringLiteral("BtnCalcular")));
+    Pulsar(Boton(*v, QStringLiteral("BtnDetalle")));
+    auto* traza = Hijo<QPlainTextEdit>(*v, QStringLiteral("Traza"));
+    Enfocar(traza);
+    QVERIFY(traza->find(QStringLiteral("testigo")));
+    Portapapeles(QStringLiteral("123"));
+    QCOMPARE(m.Ofertas(), QStringLiteral("-C--"));
+    QTest::keySequence(traza, QKeySequence::Copy);
+    QCOMPARE(Portapapeles(), QStringLiteral("testigo"));
+    const QString antes = traza->toPlainText();
+    QTest::keySequence(traza, QKeySequence::Paste);
+    QTest::keySequence(traza, QKeySequence::Cut);
+    QCOMPARE(traza->toPlainText(), antes);
 }
 
 void PruebaEdicion::cortarYBorrar_data() {

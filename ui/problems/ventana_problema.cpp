@@ -135,7 +135,8 @@ QString VentanaProblema::DescribirAvance(const puerto::BuzonAvance::Lectura& ava
 }
 
 void VentanaProblema::MostrarAvance() {
-    if (!ejecucion_ || !EsLaVentanaActiva()) return;
+    // After a stop the last report is old news: the run is only ending.
+    if (!ejecucion_ || ejecucion_->Detenida() || !EsLaVentanaActiva()) return;
     const QString linea = DescribirAvance(ejecucion_->Avance());
     if (!linea.isEmpty()) Servicios().EscribirEstado(linea);
 }

@@ -9,6 +9,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QTextDocumentFragment>
 #include <QTextEdit>
 
@@ -40,6 +41,10 @@ QLineEdit* CajaDe(QObject* objeto) { return qobject_cast<QLineEdit*>(objeto); }
 QTextEdit* TextoRicoDe(QObject* objeto) {
     if (auto* texto = qobject_cast<QTextEdit*>(objeto)) return texto;
     return objeto != nullptr ? qobject_cast<QTextEdit*>(objeto->parent()) : nullptr;
+}
+QPlainTextEdit* TextoPlanoDe(QObject* objeto) {
+    if (auto* texto = qobject_cast<QPlainTextEdit*>(objeto)) return texto;
+    return objeto != nullptr ? qobject_cast<QPlainTextEdit*>(objeto->parent()) : nullptr;
 }
 
 }  // namespace
@@ -87,6 +92,11 @@ ComandosEdicion::Ofertas ComandosEdicion::Evaluar() const {
                 o.pegar = editable && !TextoDelPortapapeles().isEmpty();
                 o.copiar = seleccion;
                 o.cortar = o.borrar = editable && seleccion;
+            } else if (auto* lectura = qobject_cast<QPlainTextEdit*>(foco); lectura != nullptr && lectura->isReadOnly()) {
+                // A box of several lines shown read-only (the primality trace):
+                // its text can be copied, never changed.
+                o.lectura = lectura;
+                o.copiar = lectura->textCursor().hasSelection();
             }
             break;
     }
@@ -111,8 +121,12 @@ void ComandosEdicion::Cortar() {
 void ComandosEdicion::Copiar() {
     const Ofertas o = Evaluar();
     if (!o.copiar) return;
-    PonerEnPortapapeles(o.caja != nullptr ? o.caja->selectedText()
-                                          : o.tabla->textCursor().selection().toPlainText());
+    if (o.caja != nullptr) {
+        PonerEnPortapapeles(o.caja->selectedText());
+    } else {
+        const QTextCursor cursor = o.tabla != nullptr ? o.tabla->textCursor() : o.lectura->textCursor();
+        PonerEnPortapapeles(cursor.selection().toPlainText());
+    }
 }
 
 void ComandosEdicion::Pegar() {
@@ -181,7 +195,9 @@ bool ComandosEdicion::eventFilter(QObject* objeto, QEvent* evento) {
             // commands are offered instead, in the same states as the Edit menu.
             QWidget* ventana = VentanaDe(objeto);
             if (ventana == nullptr || GrupoEdicionDe(ventana) == GrupoEdicion::Ninguno) return false;
-            if (CajaDe(objeto) == nullptr && TextoRicoDe(objeto) == nullptr) return false;
+            if (CajaDe(objeto) == nullptr && TextoRicoDe(objeto) == nullptr && TextoPlanoDe(objeto) == nullptr) {
+                return false;
+            }
             Actualizar();
             QMenu menu;
             menu.addActions({acciones_.cortar, acciones_.copiar, acciones_.pegar});

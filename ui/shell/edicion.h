@@ -35,6 +35,7 @@ class QAction;
 class QKeyEvent;
 class QLineEdit;
 class QMdiArea;
+class QPlainTextEdit;
 class QTextEdit;
 class QWidget;
 
@@ -69,8 +70,9 @@ private:
     // What the rules offer now, and on which control.
     struct Ofertas {
         bool cortar = false, copiar = false, pegar = false, borrar = false;
-        QLineEdit* caja = nullptr;      // the focused box
-        QTextEdit* tabla = nullptr;     // or the prime list's table
+        QLineEdit* caja = nullptr;        // the focused box
+        QTextEdit* tabla = nullptr;       // or the prime list's table
+        QPlainTextEdit* lectura = nullptr;  // or a read-only box of several lines (a trace)
     };
     Ofertas Evaluar() const;
     // The tool window of `area_` that holds `objeto`, or nullptr.
