@@ -841,14 +841,15 @@ void Laboratorio::Redibujar() {
         serie.nombre = QString::fromUtf8(datos[m].nombre);
         serie.color = kColores[m];
         serie.pendiente_esperada = PendienteEsperada(datos[m].metodo);
-        int al_limite = 0, sin_respuesta = 0;
+        int al_limite = 0, incorrectas = 0, con_error = 0;
         for (const Fila& f : filas_) {
             if (f.metodo != m) continue;
             if (f.estado == Estado::Correcto || f.estado == Estado::Limite) {
                 serie.puntos.push_back({f.digitos, f.ms, f.estado == Estado::Limite, f.extra});
             }
             al_limite += f.estado == Estado::Limite;
-            sin_respuesta += f.estado == Estado::Incorrecto || f.estado == Estado::Error;
+            incorrectas += f.estado == Estado::Incorrecto;
+            con_error += f.estado == Estado::Error;  // refused (error 13...): no answer, not a wrong one
         }
 
         // "Pollard Rho: el tiempo se multiplica por ≈ 1,8 por cada dígito
@@ -865,10 +866,11 @@ void Laboratorio::Redibujar() {
         texto += u')';
         QStringList fuera;
         if (al_limite > 0) fuera << QStringLiteral("%1 > límite").arg(al_limite);
-        if (sin_respuesta > 0) {
-            fuera << QStringLiteral("%1 %2").arg(sin_respuesta).arg(sin_respuesta == 1 ? QStringLiteral("incorrecta")
-                                                                                   : QStringLiteral("incorrectas"));
+        if (incorrectas > 0) {
+            fuera << QStringLiteral("%1 %2").arg(incorrectas).arg(incorrectas == 1 ? QStringLiteral("incorrecta")
+                                                                               : QStringLiteral("incorrectas"));
         }
+        if (con_error > 0) fuera << QStringLiteral("%1 con error").arg(con_error);
         if (!fuera.isEmpty()) texto += QStringLiteral(" — fuera del ajuste: ") + fuera.join(QStringLiteral(", "));
         lectura->setText(texto);
         series.push_back(std::move(serie));
