@@ -26,9 +26,9 @@
 //   - primes and n = 1, which have no such divisor;
 //   - 4 and 8, which it never splits: modulo 4 the map v^2 + c takes only
 //     the values c and c + 1, so x - y is never 2; modulo 8 the walk from 2
-//     goes round a cycle of 14 states (x, y, c mod 8) in which x - y is
-//     always 0, 3 or 7. Every gcd is then 1 or n. (Every other composite
-//     below 10^6 is split, in at most 110 steps.)
+//     passes two states (x, y, c mod 8) and then goes round a cycle of 12,
+//     and at every step x - y is 0, 3 or 7. Every gcd is then 1 or n.
+//     (Every other composite below 10^6 is split, in at most 110 steps.)
 // The method is kept as it is for them: the window's live progress shows
 // the steps and changes of c meanwhile, and the stop button ends the run.
 void FactorizarRho(const NumeroGrande& n, NumeroGrande& factor1, NumeroGrande& factor2);
