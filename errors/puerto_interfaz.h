@@ -76,17 +76,26 @@ public:
     virtual void MostrarAdvertencia() = 0;
     // The pointer shape of the calculation's window. Never blocks; any thread.
     virtual void PonerPuntero(Puntero forma) = 0;
-    // Lets pending window events run when called on the user-interface
-    // thread; does nothing on a worker. May run arbitrary event handlers.
+    // On the user-interface thread, runs the window events that are pending
+    // and returns once their handlers have: it may block for as long as one
+    // of them does (a handler that opens a modal dialog, for instance), and
+    // any handler may run meanwhile. On any other thread it does nothing and
+    // returns at once.
     virtual void ProcesarEventos() = 0;
     // True once a stop has been asked for the calling run. Never blocks; any
     // thread; cheap enough for every step.
     virtual bool DetenerSolicitado() = 0;
     // The primality window's progress bar, 0 to 100. The core keeps the value
-    // and only writes it. Never blocks.
+    // and only writes it. Never blocks. Called from whatever thread runs the
+    // primality test: in the program, the user-interface thread (the
+    // primality window tests on it); a port that serves a worker takes the
+    // call without touching any widget (a run's port drops it).
     virtual void PonerProgreso(double valor) = 0;
-    // Progress of a long method, at every step of it. Never blocks, never
-    // allocates; reports may be coalesced (only the latest one counts).
+    // Progress of a long method, at every step of it; any thread. Cheap
+    // enough for every step: it never waits for another thread beyond a
+    // short lock, and allocates only to keep a factor text longer than any
+    // it has kept before (so once per factor at most, never step by step).
+    // Reports may be coalesced (only the latest one counts).
     virtual void InformarAvance(const Avance& avance) = 0;
 };
 

@@ -14,8 +14,10 @@ NumeroGrande Numero(std::int16_t valor);
 
 // ---- Stop check ------------------------------------------------------------
 
-// Lets pending events run (so a stop button can be pressed), then reads the
-// program-wide stop flag.
+// Lets pending events run (so a stop button can be pressed when the solver
+// runs on the user-interface thread), then asks the current port whether
+// the calling run was asked to stop: a worker's port reads that run's own
+// flag, so a stop reaches only the runs it was meant for.
 bool DetencionPedida();
 
 // What a solver does once it has found the flag set and put its outputs to
