@@ -37,6 +37,19 @@ void Desbordamiento(NumeroGrande& X);
 // first (high zeros do not count), then digit by digit from the top.
 int CompararMagnitudes(const NumeroGrande& A, const NumeroGrande& B);
 
+// ---- Magnitudes, for the loops of the composite operations ---------------
+// The inputs are normalised and their signs are not looked at; the results
+// are normalised with sign '+'. They report nothing.
+
+// R = |A| * |B|; R may be A or B. False, leaving R as it was, when the
+// product would have more than kMaxDigitos digits.
+bool ProductoMagnitudes(const NumeroGrande& A, const NumeroGrande& B, NumeroGrande& R);
+// R = |A|^2, likewise.
+bool CuadradoMagnitudes(const NumeroGrande& A, NumeroGrande& R);
+// Q = |N| div |D| (when Q is given) and R = |N| mod |D|, for a non-zero D.
+// Q and R may be N or D, but not the same record.
+void DividirMagnitudes(const NumeroGrande& N, const NumeroGrande& D, NumeroGrande* Q, NumeroGrande& R);
+
 // An input of a public operation read as its value: the record itself when
 // it has no high zero (told by its top digit, so a normalised input costs
 // one comparison and no copy), otherwise a copy without them, held by this

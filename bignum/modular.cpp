@@ -12,19 +12,14 @@ using bignum_interno::Uno;
 
 namespace {
 
-// Remainder of Dividir(A, M) for a non-zero M, written into R (which may be A).
-void RestoDe(const NumeroGrande& A, const NumeroGrande& M, NumeroGrande& R) {
-    thread_local NumeroGrande cociente;
-    Dividir(A, M, cociente, R);
-}
-
 // Reducir for normalised inputs and a modulus already known to be positive.
+// R may be A.
 void ReducirSinComprobar(const NumeroGrande& A, const NumeroGrande& M, NumeroGrande& R) {
     if (A.Signo != '-') {
         if (EsMayor(M, A)) {
             CopiarNumero(R, A);
         } else {
-            RestoDe(A, M, R);
+            bignum_interno::DividirMagnitudes(A, M, nullptr, R);
         }
         return;
     }
@@ -38,14 +33,12 @@ void ReducirSinComprobar(const NumeroGrande& A, const NumeroGrande& M, NumeroGra
         Sumar(A, M, R);  // M - |A|, zero when they are equal
         return;
     }
-    NumeroGrande a;
-    CopiarNumero(a, A);
-    a.Signo = '+';
-    RestoDe(a, M, a);
-    if (EsCero(a)) {
+    thread_local NumeroGrande resto;
+    bignum_interno::DividirMagnitudes(A, M, nullptr, resto);  // |A| mod M
+    if (EsCero(resto)) {
         Cero(R);
     } else {
-        Restar(M, a, R);
+        Restar(M, resto, R);
     }
 }
 
@@ -139,10 +132,6 @@ void PotenciaModular(const NumeroGrande& Base_entrada, const NumeroGrande& Expon
     // and no other calculation started from that dialog can find these
     // records in use.
     thread_local NumeroGrande bits, cuadrado, r, producto;
-    const auto multiplicar = [](const NumeroGrande& x, const NumeroGrande& y) {
-        Multiplicar(x, y, producto);
-        return !EsCero(producto) || EsCero(x) || EsCero(y);  // false: error 13 shown
-    };
     if (!BitsDe(Exponente, bits)) {
         Cero(Resultado);
         return;
@@ -154,16 +143,19 @@ void PotenciaModular(const NumeroGrande& Base_entrada, const NumeroGrande& Expon
         Uno(r);
     }
     for (int k = 1; k < bits.Longitud; ++k) {
-        if (!multiplicar(cuadrado, cuadrado)) {
-            Cero(Resultado);
+        if (!bignum_interno::CuadradoMagnitudes(cuadrado, producto)) {
+            bignum_interno::Desbordamiento(Resultado);
             return;
         }
         ReducirSinComprobar(producto, Modulo, cuadrado);
         if (bits.Digitos[k] == 1) {
-            if (!multiplicar(r, cuadrado)) {
-                Cero(Resultado);
+            // After its first squaring the running square is non-negative;
+            // only a negative base copied into r can make the product so.
+            if (!bignum_interno::ProductoMagnitudes(r, cuadrado, producto)) {
+                bignum_interno::Desbordamiento(Resultado);
                 return;
             }
+            if (!EsCero(producto)) producto.Signo = r.Signo;
             ReducirSinComprobar(producto, Modulo, r);
         }
     }
@@ -189,7 +181,7 @@ void MaximoComunDivisor(const NumeroGrande& A_entrada, const NumeroGrande& B_ent
     CopiarNumero(Resultado, a_mayor ? A : B);
     NumeroGrande& g = Resultado;
     while (!EsCero(s)) {
-        RestoDe(g, s, g);  // g mod s; then the pair moves on to (s, g mod s)
+        bignum_interno::DividirMagnitudes(g, s, nullptr, g);  // g mod s; then the pair moves on to (s, g mod s)
         std::swap(g, s);
     }
 }

@@ -1,39 +1,78 @@
 // Schoolbook multiplication in base 10.
 //
 // The product is the sum of the one-digit partial products |A| * b_e shifted
-// by e places. Instead of normalising the accumulator after every partial
-// product, the products are added column by column into 16-bit counters and
-// the carries are propagated once at the end; the digits that come out are
-// the same, and the inner loop (one multiply-add per digit pair) has no carry
-// chain, so the compiler can run it on several digits at a time.
+// by e places. The partial products are added column by column into wide
+// counters and the carries are settled once at the end (motor.h); the digits
+// that come out are the same.
 #include <algorithm>
-#include <vector>
+#include <utility>
 
 #include "bignum/aritmetica.h"
 #include "bignum/interno.h"
+#include "bignum/motor.h"
 
 using bignum_interno::Cero;
 using bignum_interno::Dimensionar;
 
+namespace bignum_interno {
+
 namespace {
 
-// A column gathers at most 9 * 9 = 81 per partial product, so a 16-bit
-// counter takes 809 of them; the rows are added in blocks of this many and
-// each block is folded into the 32-bit columns.
-constexpr int kFilasPorBloque = 65535 / 81;
-
-struct Columnas {
-    std::vector<std::uint16_t> largo;  // the longer operand's digits, widened
-    std::vector<std::uint16_t> bloque;
-    std::vector<std::uint32_t> total;
-};
-
-Columnas& ColumnasDeEsteHilo() {
-    thread_local Columnas columnas;
-    return columnas;
+// R = the product of a and b by `producto` of the kernels, which must not
+// write where it reads: when R is one of the operands the digits go to a
+// record of this thread first, whose storage then changes place with R's.
+// Returns the product's length; R.Longitud is only set when it fits.
+template <class Calculo>
+int EscribirProducto(const NumeroGrande& A, const NumeroGrande& B, NumeroGrande& R, Calculo producto) {
+    const int capacidad = A.Longitud + B.Longitud + 1;
+    thread_local NumeroGrande aparte;
+    NumeroGrande& destino = (&R == &A || &R == &B) ? aparte : R;
+    if (static_cast<int>(destino.Digitos.size()) < capacidad) destino.Digitos.resize(capacidad);
+    const int longitud = producto(destino.Digitos.data());
+    if (&destino != &R) std::swap(R.Digitos, destino.Digitos);
+    R.Digitos.resize(longitud);
+    if (longitud <= kMaxDigitos) R.Longitud = static_cast<std::int16_t>(longitud);
+    R.Signo = '+';
+    return longitud;
 }
 
 }  // namespace
+
+bool ProductoMagnitudes(const NumeroGrande& A, const NumeroGrande& B, NumeroGrande& R) {
+    if (EsCero(A) || EsCero(B)) {
+        Cero(R);
+        return true;
+    }
+    const int la = A.Longitud, lb = B.Longitud;
+    if (la + lb - 1 > kMaxDigitos) return false;
+    if (la + lb > kMaxDigitos) {  // the product may still fit: compute and see
+        NumeroGrande r;
+        const int longitud = EscribirProducto(A, B, r, [&](std::uint8_t* d) {
+            return motor::Actuales().Producto(A.Digitos.data(), la, B.Digitos.data(), lb, d);
+        });
+        if (longitud > kMaxDigitos) return false;
+        R = std::move(r);
+        return true;
+    }
+    EscribirProducto(A, B, R, [&](std::uint8_t* d) {
+        return motor::Actuales().Producto(A.Digitos.data(), la, B.Digitos.data(), lb, d);
+    });
+    return true;
+}
+
+bool CuadradoMagnitudes(const NumeroGrande& A, NumeroGrande& R) {
+    if (EsCero(A)) {
+        Cero(R);
+        return true;
+    }
+    const int la = A.Longitud;
+    if (2 * la - 1 > kMaxDigitos) return false;
+    if (2 * la > kMaxDigitos) return ProductoMagnitudes(A, A, R);
+    EscribirProducto(A, A, R, [&](std::uint8_t* d) { return motor::Actuales().Cuadrado(A.Digitos.data(), la, d); });
+    return true;
+}
+
+}  // namespace bignum_interno
 
 char SignoDeProducto(char signo1, char signo2) { return signo1 == signo2 ? '+' : '-'; }
 
@@ -46,54 +85,12 @@ void Multiplicar(const NumeroGrande& A_entrada, const NumeroGrande& B_entrada, N
         return;
     }
     const char signo = SignoDeProducto(A.Signo, B.Signo);
-    // Outer loop over the shorter operand, inner over the longer: fewer and
-    // longer runs of the vectorised inner loop.
-    const NumeroGrande& largo = A.Longitud >= B.Longitud ? A : B;
-    const NumeroGrande& corto = A.Longitud >= B.Longitud ? B : A;
-    const int ll = largo.Longitud, lc = corto.Longitud, lr = ll + lc;
-    if (lr - 1 > kMaxDigitos) {
+    const bool cabe = &A == &B ? bignum_interno::CuadradoMagnitudes(A, Resultado)
+                               : bignum_interno::ProductoMagnitudes(A, B, Resultado);
+    if (!cabe) {
         bignum_interno::Desbordamiento(Resultado);
         return;
     }
-
-    Columnas& col = ColumnasDeEsteHilo();
-    col.largo.assign(largo.Digitos.begin(), largo.Digitos.begin() + ll);  // widened once
-    col.bloque.assign(lr, 0);
-    col.total.assign(lr, 0);
-    const std::uint16_t* l = col.largo.data();
-    std::uint16_t* bloque = col.bloque.data();
-    std::uint32_t* total = col.total.data();
-
-    for (int inicio = 0; inicio < lc; inicio += kFilasPorBloque) {
-        const int fin = std::min(lc, inicio + kFilasPorBloque);
-        for (int e = inicio; e < fin; ++e) {
-            const std::uint16_t d = corto.Digitos[e];
-            if (d == 0) continue;
-            std::uint16_t* fila = bloque + e;
-            for (int i = 0; i < ll; ++i) fila[i] = static_cast<std::uint16_t>(fila[i] + l[i] * d);
-        }
-        for (int k = inicio; k < fin + ll; ++k) {
-            total[k] += bloque[k];
-            bloque[k] = 0;
-        }
-    }
-
-    Dimensionar(Resultado, lr);
-    std::uint8_t* r = Resultado.Digitos.data();
-    std::uint32_t acarreo = 0;
-    for (int k = 0; k < lr; ++k) {
-        const std::uint32_t t = total[k] + acarreo;
-        acarreo = t / 10;
-        r[k] = static_cast<std::uint8_t>(t - 10 * acarreo);
-    }
-    // Both operands are normalised, so the product has lr or lr - 1 digits.
-    int longitud = r[lr - 1] == 0 ? lr - 1 : lr;
-    if (longitud > kMaxDigitos) {
-        bignum_interno::Desbordamiento(Resultado);
-        return;
-    }
-    Resultado.Longitud = static_cast<std::int16_t>(longitud);
-    Resultado.Digitos.resize(longitud);
     Resultado.Signo = signo;
 }
 

@@ -1,0 +1,362 @@
+// The digit loops of the arithmetic (see motor.h), written once as inline
+// bodies and compiled twice: for any x86-64 processor and with AVX2.
+#include "bignum/motor.h"
+
+#include <algorithm>
+#include <atomic>
+#include <cstdlib>
+#include <vector>
+
+namespace bignum_interno::motor {
+namespace {
+
+// Working storage of one thread. The 16-bit arrays keep one zero element
+// before the positions in use, so that a pass can read position i - 1 at
+// i = 0.
+struct Espacio {
+    std::vector<std::uint16_t> largo;
+    std::vector<std::uint16_t> columnas;
+    std::vector<std::uint16_t> pase;
+    std::vector<std::uint32_t> totales;
+    std::vector<std::int32_t> resto;
+    std::vector<std::int32_t> divisor;
+    std::vector<std::int32_t> cociente;
+};
+
+Espacio& EspacioDeEsteHilo() {
+    thread_local Espacio espacio;
+    return espacio;
+}
+
+// At least n elements of v; their values are whatever was there.
+template <class T>
+T* Tomar(std::vector<T>& v, int n) {
+    if (v.size() < static_cast<std::size_t>(n)) v.resize(static_cast<std::size_t>(n));
+    return v.data();
+}
+
+// n zero elements after one leading zero; returns the first of the n.
+std::uint16_t* ColumnasACero(std::vector<std::uint16_t>& v, int n) {
+    std::uint16_t* c = Tomar(v, n + 1);
+    std::fill(c, c + n + 1, std::uint16_t{0});
+    return c + 1;
+}
+
+// A 16-bit counter takes 809 products of two digits (65535 / 81).
+constexpr int kFilasPorBloque = 65535 / 81;
+
+// Divisor digits used to estimate a quotient digit (and window positions,
+// one more). With counters below 10^8 in size the positions left out move
+// the estimate by less than one unit, so it is the exact digit or one off.
+constexpr int kCifrasEstimacion = 9;
+
+// Division steps whose subtractions are made in one pass over the counters.
+constexpr int kPasosPorBloque = 4;
+
+#define CUERPO [[gnu::always_inline]] inline
+
+// One pass of carries over 16-bit counters: each position keeps its units and
+// takes the tens of the position below. Reads in[-1] (zero).
+CUERPO void PaseColumnas(const std::uint16_t* __restrict in, std::uint16_t* __restrict out, int n) {
+    for (int i = 0; i < n; ++i) out[i] = static_cast<std::uint16_t>(in[i] % 10 + in[i - 1] / 10);
+}
+
+// Counters c[0..n) (each at most `cota`, c[-1] zero) whose value is below
+// 10^n, settled into the digits r[0..n). `otra` is a second array like c
+// (with its own leading zero). Each pass takes the bound from b to 9 + b/10;
+// once it is 10 the few tens left are carried one by one.
+CUERPO void AsentarColumnas(std::uint16_t* c, std::uint16_t* otra, int n, unsigned cota, Cifra* r) {
+    while (cota > 10) {
+        PaseColumnas(c, otra, n);
+        std::swap(c, otra);
+        cota = 9 + cota / 10;
+    }
+    std::uint16_t mayor = 0;
+    for (int i = 0; i < n; ++i) mayor = std::max(mayor, c[i]);
+    if (mayor > 9) {
+        // Only 10s are left; a carry into a 9 makes another 10 just above.
+        // The value fits n digits, so no carry leaves position n - 1.
+        for (int i = 0; i + 1 < n; ++i) {
+            if (c[i] > 9) {
+                c[i] = static_cast<std::uint16_t>(c[i] - 10);
+                ++c[i + 1];
+            }
+        }
+    }
+    for (int i = 0; i < n; ++i) r[i] = static_cast<Cifra>(c[i]);
+}
+
+// Length of r[0..n) without its high zeros (at least 1).
+CUERPO int SinCerosArriba(const Cifra* r, int n) {
+    while (n > 1 && r[n - 1] == 0) --n;
+    return n;
+}
+
+// Products of more than 809 rows: blocks of rows in the 16-bit counters,
+// each block added into 32-bit totals, whose carries are then propagated in
+// one sequential pass. Only for numbers of over 809 digits.
+CUERPO int ProductoPorBloques(const std::uint16_t* l, int la, const Cifra* b, int lb, Cifra* r, Espacio& e) {
+    const int lr = la + lb;
+    std::uint16_t* bloque = ColumnasACero(e.columnas, lr);
+    std::uint32_t* total = Tomar(e.totales, lr);
+    std::fill(total, total + lr, 0u);
+    for (int inicio = 0; inicio < lb; inicio += kFilasPorBloque) {
+        const int fin = std::min(lb, inicio + kFilasPorBloque);
+        for (int j = inicio; j < fin; ++j) {
+            const std::uint16_t d = b[j];
+            if (d == 0) continue;
+            std::uint16_t* fila = bloque + j;
+            for (int i = 0; i < la; ++i) fila[i] = static_cast<std::uint16_t>(fila[i] + l[i] * d);
+        }
+        for (int k = inicio; k < fin + la; ++k) {
+            total[k] += bloque[k];
+            bloque[k] = 0;
+        }
+    }
+    std::uint32_t acarreo = 0;
+    for (int k = 0; k < lr; ++k) {
+        const std::uint32_t t = total[k] + acarreo;
+        acarreo = t / 10;
+        r[k] = static_cast<Cifra>(t - 10 * acarreo);
+    }
+    return SinCerosArriba(r, lr);
+}
+
+// Schoolbook product: the longer operand's digits, widened once, times each
+// digit of the shorter, added row by row into column counters.
+CUERPO int ProductoCuerpo(const Cifra* a, int la, const Cifra* b, int lb, Cifra* r) {
+    if (la < lb) {
+        std::swap(a, b);
+        std::swap(la, lb);
+    }
+    Espacio& e = EspacioDeEsteHilo();
+    std::uint16_t* l = Tomar(e.largo, la);
+    for (int i = 0; i < la; ++i) l[i] = a[i];
+    if (lb > kFilasPorBloque) return ProductoPorBloques(l, la, b, lb, r, e);
+
+    const int lr = la + lb;
+    std::uint16_t* c = ColumnasACero(e.columnas, lr);
+    for (int j = 0; j < lb; ++j) {
+        const std::uint16_t d = b[j];
+        if (d == 0) continue;
+        std::uint16_t* __restrict fila = c + j;
+        for (int i = 0; i < la; ++i) fila[i] = static_cast<std::uint16_t>(fila[i] + l[i] * d);
+    }
+    AsentarColumnas(c, ColumnasACero(e.pase, lr), lr, 81u * static_cast<unsigned>(lb), r);
+    return r[lr - 1] == 0 ? lr - 1 : lr;
+}
+
+// Square: the products a_i * a_j with i < j are taken once, doubled, and the
+// squares a_i^2 added on the diagonal. A column gathers at most 81 per digit
+// of a, so the 16-bit counters take squares of up to 809 digits.
+CUERPO int CuadradoCuerpo(const Cifra* a, int la, Cifra* r) {
+    if (la > kFilasPorBloque) return ProductoCuerpo(a, la, a, la, r);
+    Espacio& e = EspacioDeEsteHilo();
+    std::uint16_t* l = Tomar(e.largo, la);
+    for (int i = 0; i < la; ++i) l[i] = a[i];
+    const int lr = 2 * la;
+    std::uint16_t* c = ColumnasACero(e.columnas, lr);
+    for (int i = 0; i < la; ++i) {
+        const std::uint16_t d = l[i];
+        if (d == 0) continue;
+        c[2 * i] = static_cast<std::uint16_t>(c[2 * i] + d * d);
+        const std::uint16_t doble = static_cast<std::uint16_t>(2 * d);
+        std::uint16_t* __restrict fila = c + i;
+        for (int j = i + 1; j < la; ++j) fila[j] = static_cast<std::uint16_t>(fila[j] + l[j] * doble);
+    }
+    AsentarColumnas(c, ColumnasACero(e.pase, lr), lr, 81u * static_cast<unsigned>(la), r);
+    return r[lr - 1] == 0 ? lr - 1 : lr;
+}
+
+// floor(t / divisor) for a positive divisor.
+CUERPO std::int64_t Piso(std::int64_t t, std::int64_t divisor) {
+    const std::int64_t q = t / divisor;
+    return t - q * divisor < 0 ? q - 1 : q;
+}
+
+// Counters w[0..n) of any sign into the digits r[0..n); returns the carry
+// out of the top, so that the value is carry * 10^n + r. Four positions are
+// taken at a time, so that the chain of carries has a quarter of the links.
+CUERPO std::int64_t Asentar(const std::int32_t* w, int n, Cifra* r) {
+    std::int64_t acarreo = 0;
+    int i = 0;
+    for (; i + 4 <= n; i += 4) {
+        const std::int64_t grupo = w[i] + 10 * static_cast<std::int64_t>(w[i + 1]) +
+                                   100 * static_cast<std::int64_t>(w[i + 2]) +
+                                   1000 * static_cast<std::int64_t>(w[i + 3]);
+        const std::int64_t t = grupo + acarreo;
+        acarreo = Piso(t, 10000);
+        const auto cuatro = static_cast<int>(t - 10000 * acarreo);  // 0..9999
+        r[i] = static_cast<Cifra>(cuatro % 10);
+        r[i + 1] = static_cast<Cifra>(cuatro / 10 % 10);
+        r[i + 2] = static_cast<Cifra>(cuatro / 100 % 10);
+        r[i + 3] = static_cast<Cifra>(cuatro / 1000);
+    }
+    for (; i < n; ++i) {
+        const std::int64_t t = w[i] + acarreo;
+        acarreo = Piso(t, 10);
+        r[i] = static_cast<Cifra>(t - 10 * acarreo);
+    }
+    return acarreo;
+}
+
+// Long division, one quotient digit per step from the top. The partial
+// remainder lives in 32-bit counters, one per decimal position, that may
+// leave 0..9: a step subtracts its digit times the divisor without
+// borrowing. Each digit is estimated from the top positions of the window;
+// an estimate one too high leaves a slightly negative remainder and one too
+// low a remainder a little above the divisor, and the next step's digit
+// makes up for it (digits may fall outside 0..9 until the end). At the end
+// the remainder's carries are propagated, one correction brings it into
+// [0, d), and the quotient's carries are propagated.
+CUERPO void DivisionCuerpo(const Cifra* n, int ln, const Cifra* d, int ld, Cifra* q, int* lq, Cifra* r,
+                           int* lr) {
+    Espacio& e = EspacioDeEsteHilo();
+    const int pasos = ln - ld + 1;
+    std::int32_t* w = Tomar(e.resto, ln + 1);
+    for (int i = 0; i < ln; ++i) w[i] = n[i];
+    w[ln] = 0;
+    // The divisor's digits with kPasosPorBloque zeros on each side.
+    std::int32_t* dv = Tomar(e.divisor, ld + 2 * kPasosPorBloque) + kPasosPorBloque;
+    std::fill(dv - kPasosPorBloque, dv + ld + kPasosPorBloque, 0);
+    for (int i = 0; i < ld; ++i) dv[i] = d[i];
+    std::int32_t* qq = Tomar(e.cociente, pasos);
+
+    // The divisor's top td digits, and the window's top td + 1 positions, at
+    // the same scale: their quotient estimates the digit. The window is kept
+    // as a 64-bit sum of those positions' counters and carried from step to
+    // step by what the step subtracts, so an estimate needs neither the step
+    // before to have written its counters nor a pass over the window.
+    const int td = std::min(ld, kCifrasEstimacion);
+    std::int64_t arriba = 0;
+    for (int t = 0; t < td; ++t) arriba = arriba * 10 + d[ld - 1 - t];
+    const double inverso_arriba = 1.0 / static_cast<double>(arriba);
+    // bajo[k]: the divisor digit that the step k places above the current
+    // one subtracts from the position entering the window next (zero when it
+    // subtracts nothing there).
+    std::int32_t bajo[kPasosPorBloque];
+    for (int k = 0; k < kPasosPorBloque; ++k) bajo[k] = ld - td - 1 - k >= 0 ? d[ld - td - 1 - k] : 0;
+    std::int64_t ventana = 0;
+    for (int t = td; t >= 0; --t) ventana = ventana * 10 + w[ln - td + t];
+
+    // The steps go in blocks: the block's digits come one after another from
+    // the carried window, then one pass over the counters subtracts all of
+    // them, each times the divisor at its place. The counters end up as a
+    // step-by-step run would leave them.
+    for (int fin = pasos; fin > 0; fin -= kPasosPorBloque) {
+        const int inicio = std::max(0, fin - kPasosPorBloque);
+        std::int32_t cifras[kPasosPorBloque] = {};  // the digit of step inicio + k
+        for (int j = fin - 1; j >= inicio; --j) {
+            // Truncated, not floored: for the rare negative window that is
+            // one more unit off, which the next step makes up for too.
+            const auto digito = static_cast<std::int32_t>(static_cast<double>(ventana) * inverso_arriba);
+            cifras[j - inicio] = digito;
+            qq[j] = digito;
+            if (j == 0) break;
+            // The entering position, less what this block's steps so far
+            // subtract from it and have not yet written.
+            std::int64_t entrante = w[j - 1 + ld - td];
+            for (int k = j; k < fin; ++k) entrante -= cifras[k - inicio] * bajo[k - j];
+            ventana = 10 * (ventana - digito * arriba) + entrante;
+        }
+        const std::int32_t c0 = cifras[0], c1 = cifras[1], c2 = cifras[2], c3 = cifras[3];
+        std::int32_t* __restrict fila = w + inicio;
+        const int posiciones = ld + (fin - inicio) - 1;
+        for (int i = 0; i < posiciones; ++i) {
+            fila[i] -= c0 * dv[i] + c1 * dv[i - 1] + c2 * dv[i - 2] + c3 * dv[i - 3];
+        }
+        // Each step's window top goes into the position below it, so that
+        // nothing is left above the remainder.
+        for (int j = fin - 1; j >= inicio; --j) {
+            w[j + ld - 1] += 10 * w[j + ld];
+            w[j + ld] = 0;
+        }
+    }
+
+    // Remainder: its value is acarreo * 10^ld + r, and lies in [-d, 2d).
+    std::int64_t acarreo = Asentar(w, ld, r);
+    // Each estimate is at most one off, so the remainder lies in [-d, 2d)
+    // and one correction brings it into [0, d); the loop is only a guard.
+    const auto menor_que_divisor = [&] {
+        for (int i = ld - 1; i >= 0; --i) {
+            if (r[i] != d[i]) return r[i] < d[i];
+        }
+        return false;
+    };
+    for (;;) {
+        if (acarreo < 0) {
+            int c = 0;  // r += d
+            for (int i = 0; i < ld; ++i) {
+                const int t = r[i] + d[i] + c;
+                c = t >= 10;
+                r[i] = static_cast<Cifra>(t - 10 * c);
+            }
+            acarreo += c;
+            --qq[0];
+        } else if (acarreo > 0 || !menor_que_divisor()) {
+            int c = 0;  // r -= d
+            for (int i = 0; i < ld; ++i) {
+                const int t = r[i] - d[i] - c;
+                c = t < 0;
+                r[i] = static_cast<Cifra>(t + 10 * c);
+            }
+            acarreo -= c;
+            ++qq[0];
+        } else {
+            break;
+        }
+    }
+    *lr = SinCerosArriba(r, ld);
+
+    if (q == nullptr) return;
+    Asentar(qq, pasos, q);  // the quotient fits its positions: no carry is left
+    *lq = SinCerosArriba(q, pasos);
+}
+
+// The two sets: the same bodies, compiled for the baseline processor and
+// with AVX2.
+int ProductoPortable(const Cifra* a, int la, const Cifra* b, int lb, Cifra* r) {
+    return ProductoCuerpo(a, la, b, lb, r);
+}
+int CuadradoPortable(const Cifra* a, int la, Cifra* r) { return CuadradoCuerpo(a, la, r); }
+void DivisionPortable(const Cifra* n, int ln, const Cifra* d, int ld, Cifra* q, int* lq, Cifra* r, int* lr) {
+    DivisionCuerpo(n, ln, d, ld, q, lq, r, lr);
+}
+
+[[gnu::target("avx2")]] int ProductoAvx2(const Cifra* a, int la, const Cifra* b, int lb, Cifra* r) {
+    return ProductoCuerpo(a, la, b, lb, r);
+}
+[[gnu::target("avx2")]] int CuadradoAvx2(const Cifra* a, int la, Cifra* r) { return CuadradoCuerpo(a, la, r); }
+[[gnu::target("avx2")]] void DivisionAvx2(const Cifra* n, int ln, const Cifra* d, int ld, Cifra* q, int* lq,
+                                          Cifra* r, int* lr) {
+    DivisionCuerpo(n, ln, d, ld, q, lq, r, lr);
+}
+
+constexpr Nucleos kPortables{"portable", ProductoPortable, CuadradoPortable, DivisionPortable};
+constexpr Nucleos kAvx2{"avx2", ProductoAvx2, CuadradoAvx2, DivisionAvx2};
+
+const Nucleos& Elegir() {
+    const Nucleos* avx2 = Avx2();
+    if (avx2 == nullptr || std::getenv("TORNAVELA_SIN_AVX2") != nullptr) return kPortables;
+    return *avx2;
+}
+
+std::atomic<const Nucleos*>& EnUso() {
+    static std::atomic<const Nucleos*> en_uso{&Elegir()};
+    return en_uso;
+}
+
+}  // namespace
+
+const Nucleos& Portables() { return kPortables; }
+
+const Nucleos* Avx2() {
+    __builtin_cpu_init();
+    return __builtin_cpu_supports("avx2") ? &kAvx2 : nullptr;
+}
+
+const Nucleos& Actuales() { return *EnUso().load(std::memory_order_relaxed); }
+
+void FijarNucleos(const Nucleos& nucleos) { EnUso().store(&nucleos, std::memory_order_relaxed); }
+
+}  // namespace bignum_interno::motor

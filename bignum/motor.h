@@ -1,0 +1,75 @@
+// The digit loops behind the arithmetic's record-level operations; not part
+// of the module's contract.
+//
+// The routines here work on bare digit arrays: one decimal digit 0..9 per
+// byte, least significant first, as in NumeroGrande, with no high zero
+// (a normalised number) unless said otherwise. Their working storage belongs
+// to the calling thread and only grows, so a routine allocates nothing once
+// the thread has seen numbers of that size.
+//
+// Each routine follows the schoolbook method the operation names, digit by
+// digit in base 10; what makes it fast is only the bookkeeping:
+//
+//  * Lazy digits. Partial products and partial remainders are gathered in
+//    wider counters (16 or 32 bits per decimal position) that may leave
+//    0..9 for a while; the carries are settled once, at the end, instead of
+//    after every row. The loops over a row then have no carry chain and the
+//    compiler runs them on a whole vector of positions at a time.
+//  * Carries settled in passes. Settling the counters moves every position's
+//    tens into the position above, for all positions at once; each pass
+//    divides the counters' bound by ten, and the rare carries that remain
+//    are walked one by one.
+//
+// The routines come in two sets compiled from the same source: one for any
+// x86-64 processor (SSE2) and one that lets the compiler use AVX2. Actuales()
+// gives the AVX2 set when the processor has it, unless the environment
+// variable TORNAVELA_SIN_AVX2 is set when the program starts; both sets give
+// the same digits. A test may choose a set with FijarNucleos.
+#pragma once
+
+#include <cstdint>
+
+namespace bignum_interno::motor {
+
+using Cifra = std::uint8_t;
+
+// Cost model, for a numbers of la and lb digits (la >= lb):
+//   Producto   la * lb one-digit products, added into 16-bit counters
+//              (lb rows of la), and about log10(81 * lb) passes of la + lb
+//              positions to settle the carries.
+//   Cuadrado   la * (la + 1) / 2 products (the square's symmetric products
+//              are taken once and doubled), then the same passes.
+//   Division   n - k + 1 steps for an n-digit dividend and a k-digit
+//              divisor; each step estimates one quotient digit from the top
+//              ten positions and subtracts that digit times the divisor from
+//              k 32-bit counters; then one pass of k positions settles the
+//              remainder and one of n - k + 1 the quotient.
+struct Nucleos {
+    const char* nombre;
+
+    // r = a * b, a and b normalised and non-zero, r room for la + lb + 1
+    // digits (not a nor b). Returns the length of the product, la + lb or
+    // one less.
+    int (*Producto)(const Cifra* a, int la, const Cifra* b, int lb, Cifra* r);
+
+    // r = a * a, as Producto(a, la, a, la, r).
+    int (*Cuadrado)(const Cifra* a, int la, Cifra* r);
+
+    // Long division of n (ln digits) by d (ld digits), ln >= ld, d non-zero,
+    // both normalised: q = n div d (ln - ld + 1 positions of room; q may be
+    // null when only the remainder is wanted) and r = n mod d (ld positions
+    // of room). q and r may be n itself: n is read before either is
+    // written. The lengths of the results (normalised) go to *lq and *lr.
+    void (*Division)(const Cifra* n, int ln, const Cifra* d, int ld, Cifra* q, int* lq, Cifra* r, int* lr);
+};
+
+// The set for any x86-64 processor.
+const Nucleos& Portables();
+// The AVX2 set, or nullptr when this processor or system lacks AVX2.
+const Nucleos* Avx2();
+// The set in use.
+const Nucleos& Actuales();
+// Makes `nucleos` the set in use for every thread (tests).
+void FijarNucleos(const Nucleos& nucleos);
+
+}  // namespace bignum_interno::motor
