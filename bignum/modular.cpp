@@ -215,21 +215,26 @@ NumeroGrande InversoModular(const NumeroGrande& A_entrada, const NumeroGrande& M
     }
 
     // Euclid on (M, A) keeping R = -Q*A and N = C*A (mod M) with Q, C >= 0.
-    NumeroGrande n, q, r, c, t, producto;
+    // Every number here lies in [0, M], so no product overflows and nothing
+    // below shows a dialog; the working records belong to this thread.
+    thread_local NumeroGrande n, q, r, c, t, producto;
     CopiarNumero(n, A);
-    Dividir(M, n, q, r);
+    bignum_interno::DividirMagnitudes(M, n, &q, r);
     Uno(c);
     for (;;) {
         if (EsUno(r)) {
             Restar(M, q, resultado);
             return resultado;
         }
-        Dividir(n, r, t, n);
-        Multiplicar(t, q, producto);
+        bignum_interno::DividirMagnitudes(n, r, &t, n);
+        bignum_interno::ProductoMagnitudes(t, q, producto);
         Sumar(c, producto, c);
-        if (EsUno(n)) return c;
-        Dividir(r, n, t, r);
-        Multiplicar(t, c, producto);
+        if (EsUno(n)) {
+            CopiarNumero(resultado, c);
+            return resultado;
+        }
+        bignum_interno::DividirMagnitudes(r, n, &t, r);
+        bignum_interno::ProductoMagnitudes(t, c, producto);
         Sumar(q, producto, q);
     }
 }

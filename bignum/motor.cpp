@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cstdlib>
+#include <cstring>
 #include <vector>
 
 namespace bignum_interno::motor {
@@ -174,9 +175,24 @@ CUERPO std::int64_t Piso(std::int64_t t, std::int64_t divisor) {
     return t - q * divisor < 0 ? q - 1 : q;
 }
 
+// The four digits of each number 0..9999, least significant first, as the
+// bytes of a 32-bit word in memory order.
+struct CuatroCifras {
+    std::uint32_t palabra[10000];
+    constexpr CuatroCifras() : palabra() {
+        for (std::uint32_t v = 0; v < 10000; ++v) {
+            palabra[v] = (v % 10) | (v / 10 % 10) << 8 | (v / 100 % 10) << 16 | (v / 1000) << 24;
+        }
+    }
+};
+constexpr CuatroCifras kCuatroCifras;
+
 // Counters w[0..n) of any sign into the digits r[0..n); returns the carry
 // out of the top, so that the value is carry * 10^n + r. Four positions are
-// taken at a time, so that the chain of carries has a quarter of the links.
+// taken at a time, and each group is split into its own carry and four
+// digits before the carry from below arrives: that carry, small next to
+// 10^4, then moves the group by at most one unit of 10^4, so the chain of
+// carries is a few additions and comparisons per four digits.
 CUERPO std::int64_t Asentar(const std::int32_t* w, int n, Cifra* r) {
     std::int64_t acarreo = 0;
     int i = 0;
@@ -184,13 +200,17 @@ CUERPO std::int64_t Asentar(const std::int32_t* w, int n, Cifra* r) {
         const std::int64_t grupo = w[i] + 10 * static_cast<std::int64_t>(w[i + 1]) +
                                    100 * static_cast<std::int64_t>(w[i + 2]) +
                                    1000 * static_cast<std::int64_t>(w[i + 3]);
-        const std::int64_t t = grupo + acarreo;
-        acarreo = Piso(t, 10000);
-        const auto cuatro = static_cast<int>(t - 10000 * acarreo);  // 0..9999
-        r[i] = static_cast<Cifra>(cuatro % 10);
-        r[i + 1] = static_cast<Cifra>(cuatro / 10 % 10);
-        r[i + 2] = static_cast<Cifra>(cuatro / 100 % 10);
-        r[i + 3] = static_cast<Cifra>(cuatro / 1000);
+        const std::int64_t alto = Piso(grupo, 10000);
+        const std::int64_t s = grupo - 10000 * alto + acarreo;
+        std::int64_t k;
+        if (static_cast<std::uint64_t>(s + 10000) < 30000) {
+            k = static_cast<std::int64_t>(s >= 10000) - static_cast<std::int64_t>(s < 0);
+        } else {
+            k = Piso(s, 10000);  // only with a carry of 10^4 or more
+        }
+        acarreo = alto + k;
+        const std::uint32_t cuatro = kCuatroCifras.palabra[s - 10000 * k];
+        std::memcpy(r + i, &cuatro, 4);
     }
     for (; i < n; ++i) {
         const std::int64_t t = w[i] + acarreo;
@@ -313,12 +333,95 @@ CUERPO void DivisionCuerpo(const Cifra* n, int ln, const Cifra* d, int ld, Cifra
     *lq = SinCerosArriba(q, pasos);
 }
 
+// Integer square root by the long-hand method on pairs of digits. With Q
+// the root so far, A the remainder and T = 2Q, each pair (u, l) brought
+// down makes A' = 100 A + 10 u + l, and the next root digit is the largest x
+// with (10 T + x) x <= A'. It is estimated from the top digits of A' and T
+// (never below the digit), then lowered while the trial product is too big;
+// A becomes A' - (10 T + x) x and T becomes 10 T + 2x. Returns the length
+// of the root, (n + 1) / 2.
+CUERPO int RaizCuerpo(const Cifra* x, int n, Cifra* raiz) {
+    Espacio& e = EspacioDeEsteHilo();
+    const int cifras = (n + 1) / 2;
+    // A and T, least significant first, with room for their growth.
+    Cifra* a = reinterpret_cast<Cifra*>(Tomar(e.columnas, n + 4));
+    Cifra* t = reinterpret_cast<Cifra*>(Tomar(e.pase, n + 4));
+    std::int32_t* diferencia = Tomar(e.resto, n + 4);
+
+    int posicion = n - 1;  // next digit of x to bring down
+    int grupo = x[posicion--];
+    if (n % 2 == 0) grupo = 10 * grupo + x[posicion--];
+    int r0 = 0;
+    while ((r0 + 1) * (r0 + 1) <= grupo) ++r0;
+    int escrita = cifras - 1;
+    raiz[escrita--] = static_cast<Cifra>(r0);
+    int resto = grupo - r0 * r0;  // 0..18
+    a[0] = static_cast<Cifra>(resto % 10);
+    a[1] = static_cast<Cifra>(resto / 10);
+    int la = resto >= 10 ? 2 : 1;
+    t[0] = static_cast<Cifra>(2 * r0 % 10);
+    t[1] = static_cast<Cifra>(2 * r0 / 10);
+    int lt = 2 * r0 >= 10 ? 2 : 1;
+
+    while (posicion >= 0) {
+        // A' = 100 A + 10 u + l.
+        std::memmove(a + 2, a, static_cast<std::size_t>(la));
+        a[1] = x[posicion--];
+        a[0] = x[posicion--];
+        la += 2;
+        while (la > 1 && a[la - 1] == 0) --la;
+
+        // The divisor of the estimate is 10 T, of lt + 1 digits; A' below
+        // it takes the digit 0.
+        int digito = 0;
+        if (la >= lt + 1) {
+            // Both from the top, at the scale 10^s of the lowest digit of A'
+            // read (at most 15 digits, exact in a double): A' < (arriba_a + 1)
+            // 10^s and 10 T >= arriba_t 10^s, so their quotient is never below
+            // the digit (the 2 covers the rounding of the division).
+            const int s = std::max(0, la - 15);
+            double arriba_a = 0.0;
+            for (int i = la - 1; i >= s; --i) arriba_a = arriba_a * 10.0 + a[i];
+            double arriba_t = 0.0;  // 10 T's digits at positions s and up
+            for (int i = lt - 1; i >= std::max(0, s - 1); --i) arriba_t = arriba_t * 10.0 + t[i];
+            if (s == 0) arriba_t *= 10.0;
+            const double estimacion = (arriba_a + 2.0) / arriba_t;
+            digito = estimacion >= 9.0 ? 9 : static_cast<int>(estimacion);
+        }
+        // Lower the digit while (10 T + x) x > A'.
+        for (;; --digito) {
+            if (digito == 0) break;
+            // diferencia = A' - x (10 T + x), lazily, then settled.
+            const int largo = std::max(la, lt + 1);
+            for (int i = 0; i < largo; ++i) diferencia[i] = i < la ? a[i] : 0;
+            diferencia[0] -= digito * digito;
+            for (int i = 0; i < lt; ++i) diferencia[i + 1] -= digito * t[i];
+            Cifra* d = reinterpret_cast<Cifra*>(Tomar(e.largo, largo + 4));
+            if (Asentar(diferencia, largo, d) >= 0) {
+                std::memcpy(a, d, static_cast<std::size_t>(largo));
+                la = largo;
+                while (la > 1 && a[la - 1] == 0) --la;
+                break;
+            }
+        }
+        raiz[escrita--] = static_cast<Cifra>(digito);
+        // T = 10 T + 2x.
+        std::memmove(t + 1, t, static_cast<std::size_t>(lt));
+        ++lt;
+        t[0] = static_cast<Cifra>(2 * digito % 10);
+        t[1] = static_cast<Cifra>(t[1] + 2 * digito / 10);
+        while (lt > 1 && t[lt - 1] == 0) --lt;
+    }
+    return cifras;
+}
+
 // The two sets: the same bodies, compiled for the baseline processor and
 // with AVX2.
 int ProductoPortable(const Cifra* a, int la, const Cifra* b, int lb, Cifra* r) {
     return ProductoCuerpo(a, la, b, lb, r);
 }
 int CuadradoPortable(const Cifra* a, int la, Cifra* r) { return CuadradoCuerpo(a, la, r); }
+int RaizPortable(const Cifra* x, int n, Cifra* r) { return RaizCuerpo(x, n, r); }
 void DivisionPortable(const Cifra* n, int ln, const Cifra* d, int ld, Cifra* q, int* lq, Cifra* r, int* lr) {
     DivisionCuerpo(n, ln, d, ld, q, lq, r, lr);
 }
@@ -327,13 +430,14 @@ void DivisionPortable(const Cifra* n, int ln, const Cifra* d, int ld, Cifra* q, 
     return ProductoCuerpo(a, la, b, lb, r);
 }
 [[gnu::target("avx2")]] int CuadradoAvx2(const Cifra* a, int la, Cifra* r) { return CuadradoCuerpo(a, la, r); }
+[[gnu::target("avx2")]] int RaizAvx2(const Cifra* x, int n, Cifra* r) { return RaizCuerpo(x, n, r); }
 [[gnu::target("avx2")]] void DivisionAvx2(const Cifra* n, int ln, const Cifra* d, int ld, Cifra* q, int* lq,
                                           Cifra* r, int* lr) {
     DivisionCuerpo(n, ln, d, ld, q, lq, r, lr);
 }
 
-constexpr Nucleos kPortables{"portable", ProductoPortable, CuadradoPortable, DivisionPortable};
-constexpr Nucleos kAvx2{"avx2", ProductoAvx2, CuadradoAvx2, DivisionAvx2};
+constexpr Nucleos kPortables{"portable", ProductoPortable, CuadradoPortable, DivisionPortable, RaizPortable};
+constexpr Nucleos kAvx2{"avx2", ProductoAvx2, CuadradoAvx2, DivisionAvx2, RaizAvx2};
 
 const Nucleos& Elegir() {
     const Nucleos* avx2 = Avx2();

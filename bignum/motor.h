@@ -44,6 +44,11 @@ using Cifra = std::uint8_t;
 //              ten positions and subtracts that digit times the divisor from
 //              k 32-bit counters; then one pass of k positions settles the
 //              remainder and one of n - k + 1 the quotient.
+//   Raiz       for each of the n / 2 pairs of digits of an n-digit number,
+//              one digit estimated from the top of the remainder and of
+//              twice the root so far, and a pass over the remainder's
+//              positions subtracting (20 Q + x) x (another pass when the
+//              estimate was one too high).
 struct Nucleos {
     const char* nombre;
 
@@ -61,6 +66,11 @@ struct Nucleos {
     // of room). q and r may be n itself: n is read before either is
     // written. The lengths of the results (normalised) go to *lq and *lr.
     void (*Division)(const Cifra* n, int ln, const Cifra* d, int ld, Cifra* q, int* lq, Cifra* r, int* lr);
+
+    // r = floor(sqrt(x)) for a normalised x of n digits, by the long-hand
+    // method on pairs of digits; r has room for (n + 1) / 2 digits, which is
+    // the length returned.
+    int (*Raiz)(const Cifra* x, int n, Cifra* r);
 };
 
 // The set for any x86-64 processor.

@@ -5,21 +5,12 @@
 
 #include "bignum/aritmetica.h"
 #include "bignum/interno.h"
+#include "bignum/motor.h"
 
 using bignum_interno::Cero;
 using bignum_interno::Dimensionar;
 
 namespace {
-
-// X becomes 10 * X + d (X non-negative, normalised), in place.
-void BajarDigito(NumeroGrande& X, std::uint8_t d) {
-    if (EsCero(X)) {
-        X.Digitos[0] = d;
-        return;
-    }
-    DesplazarDigitos(X, 1);
-    X.Digitos[0] = d;
-}
 
 // R = A * 10^(B's Longitud) + B, sign '+'. R must be neither A nor B.
 void ConcatenarEn(const NumeroGrande& A, const NumeroGrande& B, NumeroGrande& R) {
@@ -48,63 +39,16 @@ void RaizEntera(const NumeroGrande& X_entrada, NumeroGrande& Resultado) {
     // the first trial divisor 2Q would be zero.
     const bignum_interno::Normalizado normalizado(X_entrada);
     const NumeroGrande& X = *normalizado;
-    // Working records of this thread, reused from call to call (nothing
-    // below shows a dialog: every division is by 2Q >= 2).
-    thread_local NumeroGrande raiz, q, a, e, t, x_digito, concatenado, f, resto_division;
-    thread_local NumeroGrande dos, uno;
-    EnteroANumero(2, dos);
-    EnteroANumero(1, uno);
-
-    const int n = X.Longitud;
-    const std::uint8_t* x = X.Digitos.data();
-    const int cifras = (n + 1) / 2;
-    Dimensionar(raiz, cifras);
-    raiz.Signo = '+';
-
-    // The top group: one digit when n is odd, two when it is even.
-    int posicion = n - 1;  // next digit of X to bring down
-    int grupo = x[posicion--];
-    if (n % 2 == 0) grupo = 10 * grupo + x[posicion--];
-    int r = 0;
-    while ((r + 1) * (r + 1) <= grupo) ++r;
-    int escrita = cifras - 1;
-    raiz.Digitos[escrita--] = static_cast<std::uint8_t>(r);
-
-    EnteroANumero(static_cast<std::int16_t>(r), q);
-    EnteroANumero(static_cast<std::int16_t>(grupo - r * r), a);
-    while (posicion >= 0) {
-        const std::uint8_t u = x[posicion--];
-        const std::uint8_t l = x[posicion--];
-        CopiarNumero(e, a);  // E: the remainder with only u brought down
-        BajarDigito(e, u);
-        BajarDigito(a, u);  // A: the remainder with the whole pair
-        BajarDigito(a, l);
-        Multiplicar(q, dos, t);  // trial divisor T = 2Q
-
-        // The largest digit x with (10T + x) * x <= A: estimated as E div T
-        // and lowered (by lowering E) while the trial product is too big.
-        std::uint8_t digito = 0;
-        for (;;) {
-            if (EsMenor(e, t)) {
-                digito = 0;
-                Cero(f);
-                break;
-            }
-            Dividir(e, t, x_digito, resto_division);
-            ConcatenarEn(t, x_digito, concatenado);
-            Multiplicar(concatenado, x_digito, f);
-            if (!EsMayor(f, a)) {
-                digito = x_digito.Digitos[0];  // a single digit once accepted
-                break;
-            }
-            Restar(e, uno, e);
-        }
-        Restar(a, f, a);
-        raiz.Digitos[escrita--] = digito;
-        BajarDigito(q, digito);
-    }
-    std::swap(Resultado, raiz);
-    QuitarCerosIzquierda(Resultado);
+    const int cifras = (X.Longitud + 1) / 2;
+    // The root is written into a record of this thread first when Resultado
+    // is X, since the kernel reads X to the end.
+    thread_local NumeroGrande aparte;
+    NumeroGrande& destino = &Resultado == &X ? aparte : Resultado;
+    Dimensionar(destino, cifras);
+    bignum_interno::motor::Actuales().Raiz(X.Digitos.data(), X.Longitud, destino.Digitos.data());
+    destino.Digitos.resize(cifras);
+    destino.Signo = '+';
+    if (&destino != &Resultado) std::swap(Resultado, destino);
 }
 
 NumeroGrande RaizEntera(const NumeroGrande& X) {

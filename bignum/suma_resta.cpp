@@ -3,6 +3,7 @@
 // their inputs, then only decide which magnitude operation runs and which
 // sign the result takes.
 #include <algorithm>
+#include <cstring>
 
 #include "bignum/aritmetica.h"
 #include "bignum/interno.h"
@@ -12,6 +13,67 @@ using bignum_interno::CompararMagnitudes;
 using bignum_interno::Dimensionar;
 
 namespace {
+
+// Decimal addition eight digits at a time: the digits of a word are its
+// bytes (least significant first in memory, as x86-64 loads them). Adding
+// 246 to a byte makes it pass 255 exactly when the decimal digit passes 9,
+// so the processor's own carry chain carries from digit to digit; the bytes
+// that did not pass keep their 246, which is then taken away.
+constexpr std::uint64_t kMasSeis = 0xF6F6F6F6F6F6F6F6ULL;
+constexpr std::uint64_t kUnos = 0x0101010101010101ULL;
+constexpr std::uint64_t kNueves = 0x0909090909090909ULL;
+
+std::uint64_t Palabra(const std::uint8_t* p) {
+    std::uint64_t w;
+    std::memcpy(&w, p, 8);
+    return w;
+}
+
+// The digits of x + y + acarreo (x, y words of digits); the carry out goes
+// to acarreo.
+std::uint64_t SumarPalabras(std::uint64_t x, std::uint64_t y, unsigned& acarreo) {
+    std::uint64_t v;
+    // At most one of the two additions can pass 2^64.
+    const bool primero = __builtin_add_overflow(x + y, kMasSeis, &v);
+    const bool segundo = __builtin_add_overflow(v, static_cast<std::uint64_t>(acarreo), &v);
+    acarreo = primero || segundo;
+    const std::uint64_t sin_acarreo = (v >> 7) & kUnos;  // bytes still holding their 246
+    return v - sin_acarreo * 0xF6;
+}
+
+// r = x + y + acarreo over n digits, returning the carry out. r may be x or
+// y: each word is read before it is written.
+unsigned SumarCifras(const std::uint8_t* x, const std::uint8_t* y, std::uint8_t* r, int n, unsigned acarreo) {
+    int i = 0;
+    for (; i + 8 <= n; i += 8) {
+        const std::uint64_t v = SumarPalabras(Palabra(x + i), Palabra(y + i), acarreo);
+        std::memcpy(r + i, &v, 8);
+    }
+    for (; i < n; ++i) {
+        const unsigned s = x[i] + y[i] + acarreo;
+        acarreo = s >= 10;
+        r[i] = static_cast<std::uint8_t>(s - 10 * acarreo);
+    }
+    return acarreo;
+}
+
+// r = x - y - prestamo over n digits (as x + (9 - y) + 1 - prestamo, whose
+// carry out is 1 when nothing is borrowed), returning the borrow out.
+unsigned RestarCifras(const std::uint8_t* x, const std::uint8_t* y, std::uint8_t* r, int n, unsigned prestamo) {
+    unsigned acarreo = 1 - prestamo;
+    int i = 0;
+    for (; i + 8 <= n; i += 8) {
+        const std::uint64_t v = SumarPalabras(Palabra(x + i), kNueves - Palabra(y + i), acarreo);
+        std::memcpy(r + i, &v, 8);
+    }
+    prestamo = 1 - acarreo;
+    for (; i < n; ++i) {
+        const int d = x[i] - y[i] - static_cast<int>(prestamo);
+        prestamo = d < 0;
+        r[i] = static_cast<std::uint8_t>(d + 10 * static_cast<int>(prestamo));
+    }
+    return prestamo;
+}
 
 // R = |A| + |B| with the given sign, over max(Longitud) digits plus a carry
 // digit when one is left. R may be A or B: R is sized before any pointer is
@@ -25,18 +87,14 @@ void SumarMagnitudes(const NumeroGrande& A, const NumeroGrande& B, char signo, N
     const std::uint8_t* resto = la >= lb ? a : b;
     std::uint8_t* r = R.Digitos.data();
 
-    unsigned acarreo = 0;
-    int i = 0;
-    for (; i < corto; ++i) {
-        const unsigned s = a[i] + b[i] + acarreo;
+    unsigned acarreo = SumarCifras(a, b, r, corto, 0);
+    int i = corto;
+    for (; acarreo != 0 && i < largo; ++i) {  // the carry runs through the 9s
+        const unsigned s = resto[i] + 1;
         acarreo = s >= 10;
         r[i] = static_cast<std::uint8_t>(s - 10 * acarreo);
     }
-    for (; i < largo; ++i) {
-        const unsigned s = resto[i] + acarreo;
-        acarreo = s >= 10;
-        r[i] = static_cast<std::uint8_t>(s - 10 * acarreo);
-    }
+    if (r != resto) std::copy(resto + i, resto + largo, r + i);
     int longitud = largo;
     if (acarreo != 0) r[longitud++] = 1;
     if (longitud > kMaxDigitos) {
@@ -57,18 +115,14 @@ void RestarMagnitudes(const NumeroGrande& M, const NumeroGrande& S, char signo, 
     const std::uint8_t* s = S.Digitos.data();
     std::uint8_t* r = R.Digitos.data();
 
-    int prestamo = 0;
-    int i = 0;
-    for (; i < ls; ++i) {
-        int d = m[i] - s[i] - prestamo;
+    unsigned prestamo = RestarCifras(m, s, r, ls, 0);
+    int i = ls;
+    for (; prestamo != 0 && i < lm; ++i) {  // the borrow runs through the 0s
+        const int d = m[i] - 1;
         prestamo = d < 0;
-        r[i] = static_cast<std::uint8_t>(d + 10 * prestamo);
+        r[i] = static_cast<std::uint8_t>(d + 10 * static_cast<int>(prestamo));
     }
-    for (; i < lm; ++i) {
-        int d = m[i] - prestamo;
-        prestamo = d < 0;
-        r[i] = static_cast<std::uint8_t>(d + 10 * prestamo);
-    }
+    if (r != m) std::copy(m + i, m + lm, r + i);
     // No borrow leaves the top digit, because |M| >= |S|.
     R.Signo = signo;
     QuitarCerosIzquierda(R);
