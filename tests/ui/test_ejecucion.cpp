@@ -1,9 +1,11 @@
 // Runs of a solver on a worker, through a small window built on the problem
-// windows' run part: start and end in order, dialogs from the worker in
+// windows' run part: start and end in order, the test's clock, random
+// sequence and port carried into the worker, dialogs from the worker in
 // order while it waits, stop for every run, close and frame close during a
 // run, pointers of overlapping runs, a second press refused, the live
 // progress line.
 #include <atomic>
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <string>
@@ -17,10 +19,13 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "bignum/aleatorio.h"
 #include "bignum/numeros_grandes.h"
+#include "bignum/tiempo.h"
 #include "soporte/banco_ventanas.h"
 #include "solvers/factorizacion.h"
 #include "ui/problems/ventana_problema.h"
+#include "ui/shell/barra_estado.h"
 #include "ui/shell/principal.h"
 #include "ui/shell/puerto_reenvio.h"
 #include "ui/shell/puntero_ventana.h"
@@ -86,11 +91,12 @@ private:
     Trabajo trabajo_;
 };
 
-// A gate a job waits at until the test opens it.
+// A gate a job waits at until the test opens it, or at most `limite`.
 class Puerta {
 public:
-    void Esperar() const {
-        while (!abierta_.load()) std::this_thread::yield();
+    void Esperar(std::chrono::seconds limite = std::chrono::seconds(60)) const {
+        const auto fin = std::chrono::steady_clock::now() + limite;
+        while (!abierta_.load() && std::chrono::steady_clock::now() < fin) std::this_thread::yield();
     }
     void Abrir() { abierta_ = true; }
 
@@ -118,6 +124,7 @@ class PruebaEjecucion : public QObject {
 
 private slots:
     void terminaYEscribeEnOrden();
+    void lasAyudasDePruebaLleganAlTrabajador();
     void dialogosDelTrabajadorEnOrdenMientrasEspera();
     void detenerEnUnaVentanaDetieneTodas();
     void detenerSinEjecucionNoDejaHuella();
@@ -141,6 +148,35 @@ void PruebaEjecucion::terminaYEscribeEnOrden() {
     QCOMPARE(banco.Registro(), (QStringList{"flecha-reloj", "normal"}));
     QCOMPARE(PunteroVentana(v), Puntero::Normal);
     QTRY_VERIFY(banco.SinEjecuciones());
+    delete v;
+}
+
+// Three random starting values of the factorization methods, one after another.
+std::string Sorteo() {
+    std::string s;
+    for (int i = 0; i < 3; ++i) s += ' ' + NumeroACadena(AleatorioParaFactorizar(40));
+    return s;
+}
+
+// What the test set on its own thread reaches the worker: the clock, the
+// random sequence and the port, so that a window test drives a worker run
+// as it would a direct call. Each is read on the worker.
+void PruebaEjecucion::lasAyudasDePruebaLleganAlTrabajador() {
+    Banco banco;
+    FijarReloj([] { return HoraDelDia{25, 0, 0}; });  // an hour no real clock shows
+    FijarSemillaAleatoria(2024);
+    const std::string esperado = "25:0:0" + Sorteo();
+    FijarSemillaAleatoria(2024);
+    QPointer<VentanaEnsayo> v = banco.Abrir([](std::string& s) {
+        std::uint8_t hora = 0, minuto = 0, segundo = 0;
+        TomarHora(hora, minuto, segundo);
+        s = std::to_string(hora) + ':' + std::to_string(minuto) + ':' + std::to_string(segundo) + Sorteo();
+        puerto::Actual().MostrarError(2);
+    });
+    Pulsar(v, "BtnCalcular");
+    QTRY_VERIFY(banco.SinEjecuciones());
+    QCOMPARE(Salida(v), QString::fromStdString(esperado));
+    QCOMPARE(banco.ui.errores, std::vector<int>{2});
     delete v;
 }
 
@@ -313,24 +349,45 @@ void PruebaEjecucion::cerrarMientrasEsperaUnDialogo() {
     QVERIFY(v.isNull());
 }
 
-// Closing the main window with runs in progress closes their windows, ends
-// the runs and destroys everything without waiting on anything but the
-// workers' next stop check.
+// Closing the main window with runs in progress closes their windows and
+// returns at once, before the workers end (a close that waited for them
+// would return only when their gates give up, with both jobs done); every
+// run is abandoned, so nothing they ask for afterwards is shown; the
+// registry empties as the workers end, and destroying the frame is then
+// clean.
 void PruebaEjecucion::cerrarElMarcoEnCurso() {
     Banco banco;
+    Puerta puerta;
+    std::atomic<int> acabados{0};
+    const Trabajo trabajo = [&](std::string& s) {
+        puerta.Esperar(std::chrono::seconds(10));
+        puerto::Actual().MostrarAdvertencia();  // shown unless the run was abandoned
+        s = "acabado";
+        ++acabados;
+    };
     {
         Principal p(QStringLiteral(CARPETA_AYUDA_PRUEBA));
         p.RegistrarVentana(QStringLiteral("Factorizacion"),
-                           [](ServiciosPrincipal& s) { return new VentanaEnsayo(s, RhoSobreUnPrimo); });
+                           [&](ServiciosPrincipal& s) { return new VentanaEnsayo(s, trabajo); });
         p.show();
         QMdiSubWindow* una = p.AbrirVentana(QStringLiteral("Factorizacion"));
         QMdiSubWindow* otra = p.AbrirVentana(QStringLiteral("Factorizacion"));
         Pulsar(una->widget(), "BtnCalcular");
         Pulsar(otra->widget(), "BtnCalcular");
-        QCOMPARE(p.Ejecuciones().EnCurso().size(), 2);
+        QList<QPointer<Ejecucion>> ejecuciones;
+        for (Ejecucion* e : p.Ejecuciones().EnCurso()) ejecuciones.append(e);
+        QCOMPARE(ejecuciones.size(), 2);
+
         QVERIFY(p.close());
-        QVERIFY(p.Ejecuciones().EnCurso().size() <= 2);
-    }  // the frame's registry waits here for the two workers
+        QCOMPARE(acabados.load(), 0);
+        QVERIFY(p.Area()->subWindowList().isEmpty());
+        for (const QPointer<Ejecucion>& e : ejecuciones) QVERIFY(!e.isNull() && e->Abandonada());
+
+        puerta.Abrir();
+        QTRY_COMPARE(acabados.load(), 2);
+        QTRY_VERIFY(p.Ejecuciones().EnCurso().isEmpty());
+        QCOMPARE(p.Estado()->Texto(), QStringLiteral(" Calculando ..."));  // no run wrote its end
+    }
     QCOMPARE(banco.ui.advertencias, 0);
 }
 
