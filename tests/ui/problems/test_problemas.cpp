@@ -99,14 +99,19 @@ QStringList Resultados(const QString& ventana) {
 // A click on the option's round indicator.
 void Elegir(QRadioButton* opcion) { QTest::mouseClick(opcion, Qt::LeftButton, {}, QPoint(6, opcion->height() / 2)); }
 
-// Fills the boxes with `entradas` (an empty one left as it is), chooses
-// `metodo` (none when empty) and clicks Calculate.
-void Calcular(const QWidget& v, const QString& metodo, const QStringList& entradas) {
+// Fills the boxes with `entradas` (an empty one left as it is) and chooses
+// `metodo` (none when empty).
+void Preparar(const QWidget& v, const QString& metodo, const QStringList& entradas) {
     const QStringList cajas = Entradas(v.objectName());
     for (int i = 0; i < cajas.size(); ++i) {
         if (i < entradas.size() && !entradas[i].isEmpty()) Escribir(Caja(v, cajas[i]), entradas[i]);
     }
     if (!metodo.isEmpty()) Elegir(Opcion(v, metodo));
+}
+
+// The same, then a click on Calculate.
+void Calcular(const QWidget& v, const QString& metodo, const QStringList& entradas) {
+    Preparar(v, metodo, entradas);
     Pulsar(Boton(v, QStringLiteral("BtnCalcular")));
 }
 
@@ -224,7 +229,8 @@ void PruebaProblemas::comprobacionesAntesDeCalcular_data() {
 }
 
 // A refused run shows its error and nothing else happens, but the press has
-// emptied the results and reset Cuenta all the same, and the busy text stays.
+// emptied the results and reset Cuenta all the same (at mouse-down, before
+// any check), and the busy text stays.
 void PruebaProblemas::comprobacionesAntesDeCalcular() {
     QFETCH(QString, ventana);
     QFETCH(QString, metodo);
@@ -232,8 +238,16 @@ void PruebaProblemas::comprobacionesAntesDeCalcular() {
     QFETCH(QStringList, registro);
     Banco banco;
     const auto v = banco.Abrir(ventana);
+    Preparar(*v, metodo, entradas);
+    // What an earlier run left.
     for (const QString& r : Resultados(ventana)) Caja(*v, r)->setText(QStringLiteral("77"));
-    Calcular(*v, metodo, entradas);
+    Etiqueta(*v, QStringLiteral("Cuenta"))->setText(QStringLiteral("0 h: 0 m: 7 s: "));
+    QPushButton* calcular = Boton(*v, QStringLiteral("BtnCalcular"));
+    QTest::mousePress(calcular, Qt::LeftButton);
+    for (const QString& r : Resultados(ventana)) QCOMPARE(Texto(*v, r), QString());
+    QCOMPARE(Texto(*v, QStringLiteral("Cuenta")), QStringLiteral("0 h: 0 m: 0 s"));
+    QVERIFY(banco.Registro().isEmpty());  // the checks wait for the click
+    QTest::mouseRelease(calcular, Qt::LeftButton);
     QCOMPARE(banco.Registro(), registro);
     for (const QString& r : Resultados(ventana)) QCOMPARE(Texto(*v, r), QString());
     QCOMPARE(Texto(*v, QStringLiteral("Cuenta")), QStringLiteral("0 h: 0 m: 0 s"));
@@ -319,7 +333,9 @@ void PruebaProblemas::detenerUnaEjecucionLarga_data() {
                                       << QStringList{"flecha-reloj", "flecha", "advertencia", "normal"};
 }
 
-// A stop gives zero outputs, one warning, the elapsed time and " Preparado".
+// A second Calculate press during the run starts nothing and says why; the
+// stop then gives zero outputs, one warning (a single run), the elapsed time
+// and " Preparado".
 void PruebaProblemas::detenerUnaEjecucionLarga() {
     QFETCH(QString, ventana);
     QFETCH(QString, metodo);
@@ -330,6 +346,12 @@ void PruebaProblemas::detenerUnaEjecucionLarga() {
     Calcular(*v, metodo, entradas);
     QTest::qWait(100);
     QVERIFY(!banco.SinEjecuciones());
+    banco.servicios.estados.clear();
+    Pulsar(Boton(*v, QStringLiteral("BtnCalcular")));
+    QVERIFY2(banco.servicios.estados.contains(
+                 QStringLiteral(" Ya hay un cálculo en curso en esta ventana: espere a que termine o deténgalo")),
+             qPrintable(banco.servicios.estados.join(u'|')));
+    QCOMPARE(banco.servicios.ejecuciones.EnCurso().size(), 1);
     Pulsar(Boton(*v, QStringLiteral("BtnDetener")));
     QTRY_VERIFY(banco.SinEjecuciones());
     for (const QString& r : Resultados(ventana)) QCOMPARE(Texto(*v, r), QStringLiteral("0"));
@@ -375,6 +397,23 @@ void PruebaProblemas::lineaDeAvanceYLuegoPreparado_data() {
                            << " Dixon: [\\d\\x{202F}]+ valor(es)? de x probados?";
     QTest::newRow("busqueda") << "Logaritmo" << "Busqueda" << QStringList{"2", "3", "7"}
                               << " Busqueda Exhaustiva: [\\d\\x{202F}]+ exponentes probados";
+    // A 28-digit prime: the expansion goes on until the stop, checking a
+    // square now and then.
+    QTest::newRow("fracciones") << "Factorizacion" << "Fracciones" << QStringList{"2829577232652317876553477577"}
+                                << " Fracciones Continuas: ([\\d\\x{202F}]+ pasos de la expansión|"
+                                   "comprobando un cuadrado, [\\d\\x{202F}]+ pasos? de Euclides)";
+    // m = 44 722 (more than the table sort takes); 4 is a square and -1 is
+    // not, so no giant step meets the table and only the stop ends them.
+    QTest::newRow("gigante-enano") << "Logaritmo" << "GiganteEnano" << QStringList{"4", "2000000010", "2000000011"}
+                                   << " Paso Gigante-Paso Enano: tabla de 44\\x{202F}722 entradas, "
+                                      "[\\d\\x{202F}]+ de 44\\x{202F}722 pasos (enanos|gigantes)";
+    // Grupo - 1 = 2^2 * 7^2 * 17 * 19 * 131 * 331: a digit at a time, each a
+    // baby-step giant-step search with the table of Grupo.
+    QTest::newRow("pohlig-hellman") << "Logaritmo" << "PohligHellman"
+                                    << QStringList{"117371", "1868877149", "2745098189"}
+                                    << " Pohlig-Hellman: factor \\d+\\^\\d, dígito \\d de \\d \\(\\d+ de 8 dígitos\\)"
+                                       " — Paso Gigante-Paso Enano: tabla de 52\\x{202F}394 entradas, "
+                                       "[\\d\\x{202F}]+ de 52\\x{202F}394 pasos (enanos|gigantes)";
 }
 
 // While a run lasts the status strip says, about once a second, how far the
@@ -394,7 +433,8 @@ void PruebaProblemas::lineaDeAvanceYLuegoPreparado() {
     banco.servicios.estados.append(QStringLiteral(" (pista)"));
     QTRY_VERIFY_WITH_TIMEOUT(patron.match(banco.servicios.estados.last()).hasMatch(), 5000);  // ...then progress again
     Pulsar(Boton(*v, QStringLiteral("BtnDetener")));
-    QTRY_VERIFY(banco.SinEjecuciones());
+    // The baby steps are not interruptible: a stop among them waits for the table.
+    QTRY_VERIFY_WITH_TIMEOUT(banco.SinEjecuciones(), 30000);
     QCOMPARE(banco.servicios.estados.last(), QStringLiteral(" Preparado"));
 }
 
