@@ -160,23 +160,31 @@ void PruebaEdicion::ofertasSegunVentanaFocoSeleccionYPortapapeles() {
 void PruebaEdicion::pegarSiempreAlFinal_data() {
     QTest::addColumn<QString>("como");
     QTest::addColumn<bool>("seleccionar4");  // else the caret at the start
+    QTest::addColumn<QString>("antes");      // in the box (300 characters at most)
+    QTest::addColumn<QString>("queda");
     for (const char* como : {"Ctrl+V", "Shift+Ins", "menu"}) {
-        QTest::addRow("%s, caret at the start", como) << como << false;
-        QTest::addRow("%s, the 4 selected", como) << como << true;
+        QTest::addRow("%s, caret at the start", como) << como << false << "45" << "45123";
+        QTest::addRow("%s, the 4 selected", como) << como << true << "45" << "45123";
     }
+    // The box takes 300 characters: of 123, only the 12 that fit.
+    const QString casi_lleno = QStringLiteral("45") + QString(296, u'0');
+    QTest::newRow("Ctrl+V, at the box's limit")
+        << "Ctrl+V" << false << casi_lleno << casi_lleno + QStringLiteral("12");
 }
 
-// 45, then 123 pasted: 45123, whatever the caret or the selection, and by
-// any of the paste keys (so the box's own paste, at the caret, never runs).
-// The counter follows.
+// 123 pasted after what the box holds, whatever the caret or the selection,
+// and by any of the paste keys (so the box's own paste, at the caret, never
+// runs); the paste stops at the box's limit. The counter follows.
 void PruebaEdicion::pegarSiempreAlFinal() {
     QFETCH(QString, como);
     QFETCH(bool, seleccionar4);
+    QFETCH(QString, antes);
+    QFETCH(QString, queda);
     Marco m;
     QWidget* v = m.Abrir(QStringLiteral("Op_Basicas"));
     QLineEdit* caja = Caja(*v, QStringLiteral("Operando1"));
     Enfocar(caja);
-    Escribir(caja, QStringLiteral("45"));
+    Escribir(caja, antes);
     if (seleccionar4) {
         caja->setSelection(0, 1);
     } else {
@@ -189,8 +197,8 @@ void PruebaEdicion::pegarSiempreAlFinal() {
     } else {
         QTest::keySequence(caja, QKeySequence(como));
     }
-    QCOMPARE(caja->text(), QStringLiteral("45123"));
-    QCOMPARE(Texto(*v, QStringLiteral("DigitosOp1")), QStringLiteral("5  digitos"));
+    QCOMPARE(caja->text(), queda);
+    QCOMPARE(Texto(*v, QStringLiteral("DigitosOp1")), QStringLiteral("%1  digitos").arg(queda.size()));
     QCOMPARE(Portapapeles(), QStringLiteral("123"));
 }
 
