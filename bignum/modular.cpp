@@ -3,10 +3,12 @@
 
 #include "bignum/aritmetica.h"
 #include "bignum/interno.h"
+#include "bignum/motor.h"
 #include "bignum/comprobaciones.h"
 #include "errors/errores.h"
 
 using bignum_interno::Cero;
+using bignum_interno::Dimensionar;
 using bignum_interno::Normalizado;
 using bignum_interno::Uno;
 
@@ -173,17 +175,28 @@ void MaximoComunDivisor(const NumeroGrande& A_entrada, const NumeroGrande& B_ent
     const Normalizado a(A_entrada), b(B_entrada);
     const NumeroGrande& A = *a;
     const NumeroGrande& B = *b;
-    // Euclid's pair (g, s) lives in Resultado and a record of this thread
-    // (nothing below shows a dialog: the divisor is never zero).
-    thread_local NumeroGrande s;
     const bool a_mayor = !EsMenor(A, B);
-    CopiarNumero(s, a_mayor ? B : A);  // before Resultado, which may be A or B
-    CopiarNumero(Resultado, a_mayor ? A : B);
-    NumeroGrande& g = Resultado;
-    while (!EsCero(s)) {
-        bignum_interno::DividirMagnitudes(g, s, nullptr, g);  // g mod s; then the pair moves on to (s, g mod s)
-        std::swap(g, s);
+    const NumeroGrande& G = a_mayor ? A : B;
+    const NumeroGrande& S = a_mayor ? B : A;
+    // The result is a copy of an operand, sign included, when the smaller
+    // is zero or divides the larger; otherwise it is a remainder, with '+'.
+    if (EsCero(S)) {
+        CopiarNumero(Resultado, G);
+        return;
     }
+    thread_local NumeroGrande resto;
+    Dimensionar(resto, G.Longitud);
+    int longitud = 0;
+    const int divisiones = bignum_interno::motor::Actuales().Euclides(
+        G.Digitos.data(), G.Longitud, S.Digitos.data(), S.Longitud, resto.Digitos.data(), &longitud);
+    if (divisiones == 1) {
+        CopiarNumero(Resultado, S);
+        return;
+    }
+    CopiarNumero(Resultado, resto);
+    Resultado.Longitud = static_cast<std::int16_t>(longitud);
+    Resultado.Digitos.resize(longitud);
+    Resultado.Signo = '+';
 }
 
 NumeroGrande MaximoComunDivisor(const NumeroGrande& A, const NumeroGrande& B) {

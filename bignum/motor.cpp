@@ -6,6 +6,7 @@
 #include <atomic>
 #include <cstdlib>
 #include <cstring>
+#include <limits>
 #include <vector>
 
 namespace bignum_interno::motor {
@@ -22,6 +23,8 @@ struct Espacio {
     std::vector<std::int32_t> resto;
     std::vector<std::int32_t> divisor;
     std::vector<std::int32_t> cociente;
+    std::vector<Cifra> euclides[2];
+    std::vector<std::int32_t> diferencia;
 };
 
 Espacio& EspacioDeEsteHilo() {
@@ -36,11 +39,33 @@ T* Tomar(std::vector<T>& v, int n) {
     return v.data();
 }
 
-// n zero elements after one leading zero; returns the first of the n.
+// The loops over positions go in whole blocks of kBloque 16-bit (or
+// kBloque / 2 32-bit) elements, one or two vectors, with no odd tail to
+// finish one by one; the arrays have room past their positions, kept at
+// zero, for the last block to spill into.
+constexpr int kBloque = 16;
+
+constexpr int Redondear(int n) { return (n + kBloque - 1) / kBloque * kBloque; }
+
+// n zero positions after one leading zero, and zeros past them for whole
+// blocks (two more blocks, for rows that start up to one block late);
+// returns the first of the n.
 std::uint16_t* ColumnasACero(std::vector<std::uint16_t>& v, int n) {
-    std::uint16_t* c = Tomar(v, n + 1);
-    std::fill(c, c + n + 1, std::uint16_t{0});
+    const int total = 1 + Redondear(n) + 2 * kBloque;
+    std::uint16_t* c = Tomar(v, total);
+    std::fill(c, c + total, std::uint16_t{0});
     return c + 1;
+}
+
+// The digits a[0..n) widened to 16 bits, with a block of zeros before them
+// and zeros after them for whole blocks read from any position up to n.
+std::uint16_t* Ensanchar(std::vector<std::uint16_t>& v, const Cifra* a, int n) {
+    const int total = kBloque + Redondear(n) + kBloque;
+    std::uint16_t* l = Tomar(v, total) + kBloque;
+    std::fill(l - kBloque, l, std::uint16_t{0});
+    for (int i = 0; i < n; ++i) l[i] = a[i];
+    std::fill(l + n, l - kBloque + total, std::uint16_t{0});
+    return l;
 }
 
 // A 16-bit counter takes 809 products of two digits (65535 / 81).
@@ -58,14 +83,19 @@ constexpr int kPasosPorBloque = 4;
 
 // One pass of carries over 16-bit counters: each position keeps its units and
 // takes the tens of the position below. Reads in[-1] (zero).
+// (A plain loop over the whole blocks: the compiler vectorises this shape
+// better than blocks of a fixed length.)
 CUERPO void PaseColumnas(const std::uint16_t* __restrict in, std::uint16_t* __restrict out, int n) {
-    for (int i = 0; i < n; ++i) out[i] = static_cast<std::uint16_t>(in[i] % 10 + in[i - 1] / 10);
+    const int hasta = Redondear(n);
+    for (int i = 0; i < hasta; ++i) out[i] = static_cast<std::uint16_t>(in[i] % 10 + in[i - 1] / 10);
 }
 
 // Counters c[0..n) (each at most `cota`, c[-1] zero) whose value is below
 // 10^n, settled into the digits r[0..n). `otra` is a second array like c
 // (with its own leading zero). Each pass takes the bound from b to 9 + b/10;
-// once it is 10 the few tens left are carried one by one.
+// once it is 10 the few tens left are carried one by one. The positions
+// past n up to a whole block are zero and stay so: the value fits n digits,
+// so c[n - 1] is below 10 at every pass.
 CUERPO void AsentarColumnas(std::uint16_t* c, std::uint16_t* otra, int n, unsigned cota, Cifra* r) {
     while (cota > 10) {
         PaseColumnas(c, otra, n);
@@ -73,7 +103,8 @@ CUERPO void AsentarColumnas(std::uint16_t* c, std::uint16_t* otra, int n, unsign
         cota = 9 + cota / 10;
     }
     std::uint16_t mayor = 0;
-    for (int i = 0; i < n; ++i) mayor = std::max(mayor, c[i]);
+    const int hasta = Redondear(n);
+    for (int i = 0; i < hasta; ++i) mayor = std::max(mayor, c[i]);
     if (mayor > 9) {
         // Only 10s are left; a carry into a 9 makes another 10 just above.
         // The value fits n digits, so no carry leaves position n - 1.
@@ -123,51 +154,91 @@ CUERPO int ProductoPorBloques(const std::uint16_t* l, int la, const Cifra* b, in
     return SinCerosArriba(r, lr);
 }
 
-// Schoolbook product: the longer operand's digits, widened once, times each
-// digit of the shorter, added row by row into column counters.
+// Vectors of 16-bit counters: 8 lanes for the baseline processor (SSE2),
+// 16 with AVX2.
+typedef std::uint16_t Vector8 __attribute__((vector_size(16)));
+typedef std::uint16_t Vector16 __attribute__((vector_size(32)));
+
+// Schoolbook product, a vector of columns at a time: each block of product
+// columns gathers, in registers, the partial products of every digit of the
+// shorter number that reach it (the digit times the longer number's digits
+// below those columns), and is written once. A column gathers at most 81
+// per digit of the shorter number.
+template <class V>
 CUERPO int ProductoCuerpo(const Cifra* a, int la, const Cifra* b, int lb, Cifra* r) {
+    constexpr int kCarriles = sizeof(V) / 2;
     if (la < lb) {
         std::swap(a, b);
         std::swap(la, lb);
     }
     Espacio& e = EspacioDeEsteHilo();
-    std::uint16_t* l = Tomar(e.largo, la);
-    for (int i = 0; i < la; ++i) l[i] = a[i];
+    const std::uint16_t* l = Ensanchar(e.largo, a, la);
     if (lb > kFilasPorBloque) return ProductoPorBloques(l, la, b, lb, r, e);
 
     const int lr = la + lb;
     std::uint16_t* c = ColumnasACero(e.columnas, lr);
-    for (int j = 0; j < lb; ++j) {
-        const std::uint16_t d = b[j];
-        if (d == 0) continue;
-        std::uint16_t* __restrict fila = c + j;
-        for (int i = 0; i < la; ++i) fila[i] = static_cast<std::uint16_t>(fila[i] + l[i] * d);
+    for (int k = 0; k < lr; k += kCarriles) {
+        V suma = {};
+        // Digits j of b reaching columns k .. k + kCarriles - 1.
+        const int desde = std::max(0, k - la + 1), hasta = std::min(lb, k + kCarriles);
+        for (int j = desde; j < hasta; ++j) {
+            V digitos;
+            std::memcpy(&digitos, l + (k - j), sizeof(V));
+            suma += digitos * static_cast<std::uint16_t>(b[j]);
+        }
+        std::memcpy(c + k, &suma, sizeof(V));
     }
     AsentarColumnas(c, ColumnasACero(e.pase, lr), lr, 81u * static_cast<unsigned>(lb), r);
     return r[lr - 1] == 0 ? lr - 1 : lr;
 }
 
-// Square: the products a_i * a_j with i < j are taken once, doubled, and the
-// squares a_i^2 added on the diagonal. A column gathers at most 81 per digit
-// of a, so the 16-bit counters take squares of up to 809 digits.
+// Square, a vector of columns at a time: column c gathers each product
+// a_j * a_(c-j) with j < c - j once, doubled, and a_(c/2)^2 when c is even.
+// The j below k/2 are below every lane's half; the few above are masked per
+// lane. A column gathers at most 81 per digit of a, so the 16-bit counters
+// take squares of up to 809 digits.
+template <class V>
 CUERPO int CuadradoCuerpo(const Cifra* a, int la, Cifra* r) {
-    if (la > kFilasPorBloque) return ProductoCuerpo(a, la, a, la, r);
+    constexpr int kCarriles = sizeof(V) / 2;
+    if (la > kFilasPorBloque) return ProductoCuerpo<V>(a, la, a, la, r);
     Espacio& e = EspacioDeEsteHilo();
-    std::uint16_t* l = Tomar(e.largo, la);
-    for (int i = 0; i < la; ++i) l[i] = a[i];
+    const std::uint16_t* l = Ensanchar(e.largo, a, la);
     const int lr = 2 * la;
+    // The squares of the digits on the even columns.
+    std::uint16_t* diagonal = ColumnasACero(e.pase, lr);
+    for (int i = 0; i < la; ++i) diagonal[2 * i] = static_cast<std::uint16_t>(l[i] * l[i]);
+    V carril;
+    for (int t = 0; t < kCarriles; ++t) carril[t] = static_cast<std::uint16_t>(t);
+
     std::uint16_t* c = ColumnasACero(e.columnas, lr);
-    for (int i = 0; i < la; ++i) {
-        const std::uint16_t d = l[i];
-        if (d == 0) continue;
-        c[2 * i] = static_cast<std::uint16_t>(c[2 * i] + d * d);
-        const std::uint16_t doble = static_cast<std::uint16_t>(2 * d);
-        std::uint16_t* __restrict fila = c + i;
-        for (int j = i + 1; j < la; ++j) fila[j] = static_cast<std::uint16_t>(fila[j] + l[j] * doble);
+    for (int k = 0; k < lr; k += kCarriles) {
+        V suma = {};
+        const int desde = std::max(0, k - la + 1);
+        const int enteras = std::min(la, (k + 1) / 2);  // 2j < k: below every lane's half
+        int j = desde;
+        for (; j < enteras; ++j) {
+            V digitos;
+            std::memcpy(&digitos, l + (k - j), sizeof(V));
+            suma += digitos * l[j];
+        }
+        // Lane t takes j only when 2j < k + t.
+        const int hasta = std::min(la, (k + kCarriles) / 2 + 1);
+        for (; j < hasta; ++j) {
+            V digitos;
+            std::memcpy(&digitos, l + (k - j), sizeof(V));
+            const V valido = (V)(carril > static_cast<std::uint16_t>(2 * j - k));
+            suma += (digitos * l[j]) & valido;
+        }
+        V cuadrados;
+        std::memcpy(&cuadrados, diagonal + k, sizeof(V));
+        suma = suma + suma + cuadrados;
+        std::memcpy(c + k, &suma, sizeof(V));
     }
     AsentarColumnas(c, ColumnasACero(e.pase, lr), lr, 81u * static_cast<unsigned>(la), r);
     return r[lr - 1] == 0 ? lr - 1 : lr;
 }
+
+__extension__ typedef __int128 Entero128;
 
 // floor(t / divisor) for a positive divisor.
 CUERPO std::int64_t Piso(std::int64_t t, std::int64_t divisor) {
@@ -175,17 +246,15 @@ CUERPO std::int64_t Piso(std::int64_t t, std::int64_t divisor) {
     return t - q * divisor < 0 ? q - 1 : q;
 }
 
-// The four digits of each number 0..9999, least significant first, as the
-// bytes of a 32-bit word in memory order.
-struct CuatroCifras {
-    std::uint32_t palabra[10000];
-    constexpr CuatroCifras() : palabra() {
-        for (std::uint32_t v = 0; v < 10000; ++v) {
-            palabra[v] = (v % 10) | (v / 10 % 10) << 8 | (v / 100 % 10) << 16 | (v / 1000) << 24;
-        }
-    }
-};
-constexpr CuatroCifras kCuatroCifras;
+// The four digits of v (0..9999), least significant first, as the bytes of a
+// 32-bit word in memory order: v splits into two halves of 0..99 in 16-bit
+// lanes, and each lane into its tens and units at once.
+CUERPO std::uint32_t CuatroCifras(std::uint32_t v) {
+    const std::uint32_t centenas = (v * 5243) >> 19;  // v / 100 for v < 43699
+    const std::uint32_t mitades = (v - 100 * centenas) | centenas << 16;
+    const std::uint32_t decenas = ((mitades * 103) >> 10) & 0x000F000F;  // x / 10 for x < 100, per lane
+    return (mitades - 10 * decenas) | decenas << 8;
+}
 
 // Counters w[0..n) of any sign into the digits r[0..n); returns the carry
 // out of the top, so that the value is carry * 10^n + r. Four positions are
@@ -209,7 +278,7 @@ CUERPO std::int64_t Asentar(const std::int32_t* w, int n, Cifra* r) {
             k = Piso(s, 10000);  // only with a carry of 10^4 or more
         }
         acarreo = alto + k;
-        const std::uint32_t cuatro = kCuatroCifras.palabra[s - 10000 * k];
+        const std::uint32_t cuatro = CuatroCifras(static_cast<std::uint32_t>(s - 10000 * k));
         std::memcpy(r + i, &cuatro, 4);
     }
     for (; i < n; ++i) {
@@ -233,12 +302,15 @@ CUERPO void DivisionCuerpo(const Cifra* n, int ln, const Cifra* d, int ld, Cifra
                            int* lr) {
     Espacio& e = EspacioDeEsteHilo();
     const int pasos = ln - ld + 1;
-    std::int32_t* w = Tomar(e.resto, ln + 1);
+    // Counters for the dividend, with zeros above it for the top window and
+    // for the last pass's whole vectors.
+    std::int32_t* w = Tomar(e.resto, ln + 1 + kBloque);
     for (int i = 0; i < ln; ++i) w[i] = n[i];
-    w[ln] = 0;
-    // The divisor's digits with kPasosPorBloque zeros on each side.
-    std::int32_t* dv = Tomar(e.divisor, ld + 2 * kPasosPorBloque) + kPasosPorBloque;
-    std::fill(dv - kPasosPorBloque, dv + ld + kPasosPorBloque, 0);
+    std::fill(w + ln, w + ln + 1 + kBloque, 0);
+    // The divisor's digits with kPasosPorBloque zeros before them, and zeros
+    // after them for whole vectors.
+    std::int32_t* dv = Tomar(e.divisor, kPasosPorBloque + ld + kPasosPorBloque + kBloque) + kPasosPorBloque;
+    std::fill(dv - kPasosPorBloque, dv + ld + kPasosPorBloque + kBloque, 0);
     for (int i = 0; i < ld; ++i) dv[i] = d[i];
     std::int32_t* qq = Tomar(e.cociente, pasos);
 
@@ -250,12 +322,19 @@ CUERPO void DivisionCuerpo(const Cifra* n, int ln, const Cifra* d, int ld, Cifra
     const int td = std::min(ld, kCifrasEstimacion);
     std::int64_t arriba = 0;
     for (int t = 0; t < td; ++t) arriba = arriba * 10 + d[ld - 1 - t];
-    const double inverso_arriba = 1.0 / static_cast<double>(arriba);
-    // bajo[k]: the divisor digit that the step k places above the current
-    // one subtracts from the position entering the window next (zero when it
-    // subtracts nothing there).
-    std::int32_t bajo[kPasosPorBloque];
-    for (int k = 0; k < kPasosPorBloque; ++k) bajo[k] = ld - td - 1 - k >= 0 ? d[ld - td - 1 - k] : 0;
+    // The estimate is floor(ventana * reciproco / 2^63), a multiplication
+    // instead of a division, with reciproco = ceil(2^63 / arriba): exact for
+    // a multiple of arriba, and one high only for a window a hair below a
+    // multiple (the truncated top positions can make it one off anyway).
+    const std::uint64_t reciproco =
+        static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max()) / static_cast<std::uint64_t>(arriba) + 1;
+    // bajo[m + kPasosPorBloque - 1]: the divisor digit that the step m places
+    // above the current one subtracts from the position entering the window
+    // next (zero when it subtracts nothing there, and for m < 0).
+    std::int32_t bajo[2 * kPasosPorBloque - 1];
+    for (int m = 1 - kPasosPorBloque; m < kPasosPorBloque; ++m) {
+        bajo[m + kPasosPorBloque - 1] = m >= 0 && ld - td - 1 - m >= 0 ? d[ld - td - 1 - m] : 0;
+    }
     std::int64_t ventana = 0;
     for (int t = td; t >= 0; --t) ventana = ventana * 10 + w[ln - td + t];
 
@@ -267,21 +346,24 @@ CUERPO void DivisionCuerpo(const Cifra* n, int ln, const Cifra* d, int ld, Cifra
         const int inicio = std::max(0, fin - kPasosPorBloque);
         std::int32_t cifras[kPasosPorBloque] = {};  // the digit of step inicio + k
         for (int j = fin - 1; j >= inicio; --j) {
-            // Truncated, not floored: for the rare negative window that is
-            // one more unit off, which the next step makes up for too.
-            const auto digito = static_cast<std::int32_t>(static_cast<double>(ventana) * inverso_arriba);
+            const auto digito =
+                static_cast<std::int32_t>((static_cast<Entero128>(ventana) * static_cast<Entero128>(reciproco)) >> 63);
             cifras[j - inicio] = digito;
             qq[j] = digito;
             if (j == 0) break;
             // The entering position, less what this block's steps so far
-            // subtract from it and have not yet written.
+            // subtract from it and have not yet written (the steps below j
+            // have no digit yet: zero).
             std::int64_t entrante = w[j - 1 + ld - td];
-            for (int k = j; k < fin; ++k) entrante -= cifras[k - inicio] * bajo[k - j];
+            for (int k = 0; k < kPasosPorBloque; ++k) {
+                entrante -= static_cast<std::int64_t>(cifras[k]) * bajo[inicio + k - j + kPasosPorBloque - 1];
+            }
             ventana = 10 * (ventana - digito * arriba) + entrante;
         }
         const std::int32_t c0 = cifras[0], c1 = cifras[1], c2 = cifras[2], c3 = cifras[3];
         std::int32_t* __restrict fila = w + inicio;
-        const int posiciones = ld + (fin - inicio) - 1;
+        // Whole vectors of 8 counters; past the divisor dv is zero.
+        const int posiciones = (ld + (fin - inicio) - 1 + 7) / 8 * 8;
         for (int i = 0; i < posiciones; ++i) {
             fila[i] -= c0 * dv[i] + c1 * dv[i - 1] + c2 * dv[i - 2] + c3 * dv[i - 3];
         }
@@ -331,6 +413,97 @@ CUERPO void DivisionCuerpo(const Cifra* n, int ln, const Cifra* d, int ld, Cifra
     if (q == nullptr) return;
     Asentar(qq, pasos, q);  // the quotient fits its positions: no carry is left
     *lq = SinCerosArriba(q, pasos);
+}
+
+// The value of the eight digits p[0..8), p[0] the units: pairs, then
+// fours, then the eight, each a multiply and a shift on the whole word.
+CUERPO std::uint64_t Valor8(const Cifra* p) {
+    std::uint64_t v;
+    std::memcpy(&v, p, 8);
+    v = (v & 0x00FF00FF00FF00FFULL) + 10 * ((v >> 8) & 0x00FF00FF00FF00FFULL);
+    v = (v & 0x0000FFFF0000FFFFULL) + 100 * ((v >> 16) & 0x0000FFFF0000FFFFULL);
+    return (v & 0xFFFFFFFFULL) + 10000 * (v >> 32);
+}
+
+// Room around the digits of Euclid's numbers: zeros that the reads of whole
+// words below the units and above the top digit find.
+constexpr int kMargenEuclides = 16;
+
+// r = g mod s for g >= s > 0 normalised, s of lg - 1 or lg digits, so that the
+// quotient g div s is a number below 100, estimated at once from the top 16
+// positions of both; returns the length of r. g and s have kMargenEuclides
+// zeros on each side; r may be g; t has room for lg counters.
+CUERPO int RestoCorto(const Cifra* g, int lg, const Cifra* s, Cifra* r, std::int32_t* t) {
+    const std::uint64_t g_arriba = Valor8(g + lg - 8) * 100000000 + Valor8(g + lg - 16);
+    const std::uint64_t s_arriba = Valor8(s + lg - 8) * 100000000 + Valor8(s + lg - 16);
+    const auto q = static_cast<std::int32_t>(g_arriba / s_arriba);
+    for (int i = 0; i < lg; ++i) t[i] = g[i] - q * s[i];
+    std::int64_t acarreo = Asentar(t, lg, r);  // the value is acarreo * 10^lg + r
+    // The estimate may be one off either way (the positions below the top 16).
+    const auto menor_que_s = [&] {
+        for (int i = lg - 1; i >= 0; --i) {
+            if (r[i] != s[i]) return r[i] < s[i];
+        }
+        return false;
+    };
+    for (;;) {
+        if (acarreo < 0) {
+            int c = 0;  // r += s
+            for (int i = 0; i < lg; ++i) {
+                const int v = r[i] + s[i] + c;
+                c = v >= 10;
+                r[i] = static_cast<Cifra>(v - 10 * c);
+            }
+            acarreo += c;
+        } else if (acarreo > 0 || !menor_que_s()) {
+            int c = 0;  // r -= s
+            for (int i = 0; i < lg; ++i) {
+                const int v = r[i] - s[i] - c;
+                c = v < 0;
+                r[i] = static_cast<Cifra>(v + 10 * c);
+            }
+            acarreo -= c;
+        } else {
+            break;
+        }
+    }
+    return SinCerosArriba(r, lg);
+}
+
+// Euclid's remainders on g >= s > 0 (normalised) until one is zero: r gets
+// the last non-zero remainder (room for lg digits); returns the number of
+// divisions made (1 when s divides g, and r is then s). Each remainder
+// whose quotient is below 100 (nearly all of them) is taken by RestoCorto,
+// the others by the long division.
+CUERPO int EuclidesCuerpo(const Cifra* g0, int lg0, const Cifra* s0, int ls0, Cifra* r, int* lr) {
+    Espacio& e = EspacioDeEsteHilo();
+    const int tamano = kMargenEuclides + lg0 + kMargenEuclides;
+    Cifra* a = Tomar(e.euclides[0], tamano) + kMargenEuclides;
+    Cifra* b = Tomar(e.euclides[1], tamano) + kMargenEuclides;
+    std::fill(a - kMargenEuclides, a - kMargenEuclides + tamano, Cifra{0});
+    std::fill(b - kMargenEuclides, b - kMargenEuclides + tamano, Cifra{0});
+    std::memcpy(a, g0, static_cast<std::size_t>(lg0));
+    std::memcpy(b, s0, static_cast<std::size_t>(ls0));
+    int la = lg0, lb = ls0;
+    std::int32_t* t = Tomar(e.diferencia, lg0);
+    int divisiones = 0;
+    while (lb > 1 || b[0] != 0) {
+        int resto;
+        if (la <= lb + 1) {
+            resto = RestoCorto(a, la, b, a, t);
+        } else {
+            int sin_uso = 0;
+            DivisionCuerpo(a, la, b, lb, nullptr, &sin_uso, a, &resto);
+        }
+        std::fill(a + resto, a + la, Cifra{0});  // the zeros above the digits
+        la = resto;
+        ++divisiones;
+        std::swap(a, b);
+        std::swap(la, lb);
+    }
+    std::memcpy(r, a, static_cast<std::size_t>(la));
+    *lr = la;
+    return divisiones;
 }
 
 // Integer square root by the long-hand method on pairs of digits. With Q
@@ -418,26 +591,34 @@ CUERPO int RaizCuerpo(const Cifra* x, int n, Cifra* raiz) {
 // The two sets: the same bodies, compiled for the baseline processor and
 // with AVX2.
 int ProductoPortable(const Cifra* a, int la, const Cifra* b, int lb, Cifra* r) {
-    return ProductoCuerpo(a, la, b, lb, r);
+    return ProductoCuerpo<Vector8>(a, la, b, lb, r);
 }
-int CuadradoPortable(const Cifra* a, int la, Cifra* r) { return CuadradoCuerpo(a, la, r); }
+int CuadradoPortable(const Cifra* a, int la, Cifra* r) { return CuadradoCuerpo<Vector8>(a, la, r); }
 int RaizPortable(const Cifra* x, int n, Cifra* r) { return RaizCuerpo(x, n, r); }
+int EuclidesPortable(const Cifra* g, int lg, const Cifra* s, int ls, Cifra* r, int* lr) {
+    return EuclidesCuerpo(g, lg, s, ls, r, lr);
+}
 void DivisionPortable(const Cifra* n, int ln, const Cifra* d, int ld, Cifra* q, int* lq, Cifra* r, int* lr) {
     DivisionCuerpo(n, ln, d, ld, q, lq, r, lr);
 }
 
 [[gnu::target("avx2")]] int ProductoAvx2(const Cifra* a, int la, const Cifra* b, int lb, Cifra* r) {
-    return ProductoCuerpo(a, la, b, lb, r);
+    return ProductoCuerpo<Vector16>(a, la, b, lb, r);
 }
-[[gnu::target("avx2")]] int CuadradoAvx2(const Cifra* a, int la, Cifra* r) { return CuadradoCuerpo(a, la, r); }
+[[gnu::target("avx2")]] int CuadradoAvx2(const Cifra* a, int la, Cifra* r) {
+    return CuadradoCuerpo<Vector16>(a, la, r);
+}
 [[gnu::target("avx2")]] int RaizAvx2(const Cifra* x, int n, Cifra* r) { return RaizCuerpo(x, n, r); }
+[[gnu::target("avx2")]] int EuclidesAvx2(const Cifra* g, int lg, const Cifra* s, int ls, Cifra* r, int* lr) {
+    return EuclidesCuerpo(g, lg, s, ls, r, lr);
+}
 [[gnu::target("avx2")]] void DivisionAvx2(const Cifra* n, int ln, const Cifra* d, int ld, Cifra* q, int* lq,
                                           Cifra* r, int* lr) {
     DivisionCuerpo(n, ln, d, ld, q, lq, r, lr);
 }
 
-constexpr Nucleos kPortables{"portable", ProductoPortable, CuadradoPortable, DivisionPortable, RaizPortable};
-constexpr Nucleos kAvx2{"avx2", ProductoAvx2, CuadradoAvx2, DivisionAvx2, RaizAvx2};
+constexpr Nucleos kPortables{"portable", ProductoPortable, CuadradoPortable, DivisionPortable, RaizPortable, EuclidesPortable};
+constexpr Nucleos kAvx2{"avx2", ProductoAvx2, CuadradoAvx2, DivisionAvx2, RaizAvx2, EuclidesAvx2};
 
 const Nucleos& Elegir() {
     const Nucleos* avx2 = Avx2();

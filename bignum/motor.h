@@ -49,6 +49,10 @@ using Cifra = std::uint8_t;
 //              twice the root so far, and a pass over the remainder's
 //              positions subtracting (20 Q + x) x (another pass when the
 //              estimate was one too high).
+//   Euclides   per remainder with a quotient below 100 (nearly all), the
+//              quotient estimated from the top 16 digits and one pass over
+//              the digits subtracting it times the divisor; the others as
+//              Division.
 struct Nucleos {
     const char* nombre;
 
@@ -71,6 +75,12 @@ struct Nucleos {
     // method on pairs of digits; r has room for (n + 1) / 2 digits, which is
     // the length returned.
     int (*Raiz)(const Cifra* x, int n, Cifra* r);
+
+    // Euclid's remainders on g >= s > 0 (normalised, lg and ls digits)
+    // until one is zero: r (room for lg digits) gets the last non-zero
+    // remainder and *lr its length. Returns the number of divisions made: 1
+    // when s divides g, and r is then s.
+    int (*Euclides)(const Cifra* g, int lg, const Cifra* s, int ls, Cifra* r, int* lr);
 };
 
 // The set for any x86-64 processor.
