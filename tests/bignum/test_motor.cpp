@@ -1,0 +1,115 @@
+// The two sets of digit loops (the baseline x86-64 one and the AVX2 one)
+// give the same digits on the same random operands, at lengths on both sides
+// of every vector width (8 and 16 lanes, 32 bytes, a 16-digit estimate
+// window) and of the 809-digit limit of the 16-bit column counters. The
+// values themselves are checked against GMP by the differential test, which
+// ctest also runs with the baseline set forced (TORNAVELA_SIN_AVX2).
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "bignum/motor.h"
+
+namespace motor = bignum_interno::motor;
+using motor::Cifra;
+
+namespace {
+
+constexpr std::uint64_t kSemilla = 20261210;
+const int kLongitudes[] = {1, 2, 7, 8, 9, 15, 16, 17, 31, 32, 33, 63, 64, 65, 300, 301, 809, 810, 1000};
+
+// Random digits, least significant first, with a non-zero top digit; now
+// and then long runs of 9s or 0s, which make long carry chains.
+std::vector<Cifra> Al_azar(int n, std::mt19937_64& rng) {
+    std::uniform_int_distribution<int> cifra(0, 9), forma(0, 3);
+    std::vector<Cifra> v(n);
+    const int f = forma(rng);
+    for (Cifra& c : v) c = static_cast<Cifra>(f == 0 ? 9 : f == 1 ? (cifra(rng) == 0 ? 1 : 0) : cifra(rng));
+    if (v[n - 1] == 0) v[n - 1] = static_cast<Cifra>(1 + cifra(rng) % 9);
+    return v;
+}
+
+std::string Texto(const std::vector<Cifra>& v, int n) {
+    std::string s;
+    for (int i = n - 1; i >= 0; --i) s.push_back(static_cast<char>('0' + v[i]));
+    return s;
+}
+
+class Motor : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (motor::Avx2() == nullptr) GTEST_SKIP() << "this processor has no AVX2: only one set to compare";
+    }
+    const motor::Nucleos& portables_ = motor::Portables();
+    const motor::Nucleos& avx2_ = *motor::Avx2();
+    std::mt19937_64 rng_{kSemilla};
+};
+
+TEST_F(Motor, ProductosYCuadradosIguales) {
+    for (int la : kLongitudes) {
+        for (int lb : kLongitudes) {
+            if (lb > la) continue;
+            const auto a = Al_azar(la, rng_), b = Al_azar(lb, rng_);
+            std::vector<Cifra> r1(la + lb + 1, 7), r2(la + lb + 1, 7);
+            const int l1 = portables_.Producto(a.data(), la, b.data(), lb, r1.data());
+            const int l2 = avx2_.Producto(a.data(), la, b.data(), lb, r2.data());
+            ASSERT_EQ(Texto(r1, l1), Texto(r2, l2)) << Texto(a, la) << " * " << Texto(b, lb);
+        }
+        const auto a = Al_azar(la, rng_);
+        std::vector<Cifra> r1(2 * la + 1, 7), r2(2 * la + 1, 7);
+        const int l1 = portables_.Cuadrado(a.data(), la, r1.data());
+        const int l2 = avx2_.Cuadrado(a.data(), la, r2.data());
+        ASSERT_EQ(Texto(r1, l1), Texto(r2, l2)) << Texto(a, la) << "^2";
+    }
+}
+
+TEST_F(Motor, DivisionesIguales) {
+    for (int ln : kLongitudes) {
+        for (int ld : kLongitudes) {
+            if (ld > ln) continue;
+            const auto n = Al_azar(ln, rng_), d = Al_azar(ld, rng_);
+            std::vector<Cifra> q1(ln, 7), q2(ln, 7), r1(ld, 7), r2(ld, 7);
+            int lq1 = 0, lq2 = 0, lr1 = 0, lr2 = 0;
+            portables_.Division(n.data(), ln, d.data(), ld, q1.data(), &lq1, r1.data(), &lr1);
+            avx2_.Division(n.data(), ln, d.data(), ld, q2.data(), &lq2, r2.data(), &lr2);
+            ASSERT_EQ(Texto(q1, lq1), Texto(q2, lq2)) << Texto(n, ln) << " div " << Texto(d, ld);
+            ASSERT_EQ(Texto(r1, lr1), Texto(r2, lr2)) << Texto(n, ln) << " mod " << Texto(d, ld);
+        }
+    }
+}
+
+TEST_F(Motor, RaicesYEuclidesIguales) {
+    for (int n : kLongitudes) {
+        const auto x = Al_azar(n, rng_);
+        std::vector<Cifra> r1((n + 1) / 2, 7), r2((n + 1) / 2, 7);
+        const int l1 = portables_.Raiz(x.data(), n, r1.data());
+        const int l2 = avx2_.Raiz(x.data(), n, r2.data());
+        ASSERT_EQ(Texto(r1, l1), Texto(r2, l2)) << "sqrt " << Texto(x, n);
+
+        for (int ls : kLongitudes) {
+            if (ls >= n) continue;  // g has more digits, so g > s
+            const auto s = Al_azar(ls, rng_);
+            std::vector<Cifra> g1(n, 7), g2(n, 7);
+            int lg1 = 0, lg2 = 0;
+            const int d1 = portables_.Euclides(x.data(), n, s.data(), ls, g1.data(), &lg1);
+            const int d2 = avx2_.Euclides(x.data(), n, s.data(), ls, g2.data(), &lg2);
+            ASSERT_EQ(d1, d2) << "gcd " << Texto(x, n) << ", " << Texto(s, ls);
+            ASSERT_EQ(Texto(g1, lg1), Texto(g2, lg2)) << "gcd " << Texto(x, n) << ", " << Texto(s, ls);
+        }
+    }
+}
+
+// The set in use: the baseline one when TORNAVELA_SIN_AVX2 is set (as ctest
+// runs the differential test a second time), otherwise AVX2 where the
+// processor has it.
+TEST(MotorElegido, LaVariableFuerzaElConjuntoPortable) {
+    const bool forzado = std::getenv("TORNAVELA_SIN_AVX2") != nullptr;
+    const motor::Nucleos* esperado = forzado || motor::Avx2() == nullptr ? &motor::Portables() : motor::Avx2();
+    EXPECT_EQ(&motor::Actuales(), esperado) << motor::Actuales().nombre;
+}
+
+}  // namespace
