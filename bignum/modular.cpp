@@ -125,42 +125,34 @@ void PotenciaModular(const NumeroGrande& Base_entrada, const NumeroGrande& Expon
         return;
     }
 
-    // Square and multiply from the lowest bit. The base is not reduced
-    // before its first squaring. The working records belong to this thread.
-    // The reductions show no dialog (the modulus is not zero); a product of
-    // more than kMaxDigitos digits (a base or modulus of more than half that
-    // many) reports error 13 and gives zero, and since every later product
-    // would be zero too, the calculation ends there with zero: one report,
-    // and no other calculation started from that dialog can find these
-    // records in use.
-    thread_local NumeroGrande bits, cuadrado, r, producto;
+    // Square and multiply from the lowest bit, on |Base| (motor.h). The
+    // reductions show no dialog (the modulus is not zero); a square or
+    // product of more than kMaxDigitos digits (a base or modulus of more
+    // than half that many) reports error 13 and gives zero, once, since every
+    // later product would be zero too. The working records belong to this
+    // thread, and no dialog is shown while they are in use.
+    thread_local NumeroGrande bits, r;
     if (!BitsDe(Exponente, bits)) {
         Cero(Resultado);
         return;
     }
-    CopiarNumero(cuadrado, Base);
-    if (bits.Digitos[0] == 1) {
-        CopiarNumero(r, Base);
-    } else {
-        Uno(r);
+    Dimensionar(r, Modulo.Longitud);
+    const int longitud =
+        bignum_interno::motor::Actuales().Potencia(Base.Digitos.data(), Base.Longitud, bits.Digitos.data(),
+                                                   bits.Longitud, Modulo.Digitos.data(), Modulo.Longitud,
+                                                   r.Digitos.data());
+    if (longitud < 0) {
+        bignum_interno::Desbordamiento(Resultado);
+        return;
     }
-    for (int k = 1; k < bits.Longitud; ++k) {
-        if (!bignum_interno::CuadradoMagnitudes(cuadrado, producto)) {
-            bignum_interno::Desbordamiento(Resultado);
-            return;
-        }
-        ReducirSinComprobar(producto, Modulo, cuadrado);
-        if (bits.Digitos[k] == 1) {
-            // After its first squaring the running square is non-negative;
-            // only a negative base copied into r can make the product so.
-            if (!bignum_interno::ProductoMagnitudes(r, cuadrado, producto)) {
-                bignum_interno::Desbordamiento(Resultado);
-                return;
-            }
-            if (!EsCero(producto)) producto.Signo = r.Signo;
-            ReducirSinComprobar(producto, Modulo, r);
-        }
-    }
+    r.Digitos.resize(longitud);
+    r.Longitud = static_cast<std::int16_t>(longitud);
+    r.Signo = '+';
+    // A negative base: its first multiplication into the result (an odd
+    // exponent's, whose bit 0 copied the base there) makes a negative
+    // product, reduced to M - (|product| mod M); so the result is that of
+    // |Base| taken from M (zero stays zero).
+    if (Base.Signo == '-' && bits.Digitos[0] == 1 && !EsCero(r)) Restar(Modulo, r, r);
     std::swap(Resultado, r);
 }
 

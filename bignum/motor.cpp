@@ -2,6 +2,8 @@
 // bodies and compiled twice: for any x86-64 processor and with AVX2.
 #include "bignum/motor.h"
 
+#include "bignum/numero_grande.h"
+
 #include <algorithm>
 #include <atomic>
 #include <cstdlib>
@@ -24,6 +26,7 @@ struct Espacio {
     std::vector<std::int32_t> divisor;
     std::vector<std::int32_t> cociente;
     std::vector<Cifra> euclides[2];
+    std::vector<Cifra> potencia[3];
     std::vector<std::int32_t> diferencia;
 };
 
@@ -298,43 +301,65 @@ CUERPO std::int64_t Asentar(const std::int32_t* w, int n, Cifra* r) {
 // makes up for it (digits may fall outside 0..9 until the end). At the end
 // the remainder's carries are propagated, one correction brings it into
 // [0, d), and the quotient's carries are propagated.
-CUERPO void DivisionCuerpo(const Cifra* n, int ln, const Cifra* d, int ld, Cifra* q, int* lq, Cifra* r,
-                           int* lr) {
-    Espacio& e = EspacioDeEsteHilo();
+// A divisor made ready for long divisions by it: its digits widened with
+// zeros around them, and what the estimate of a quotient digit needs. A
+// modular power divides by the same modulus hundreds of times and makes it
+// ready once.
+struct Divisor {
+    const Cifra* d;  // its digits, normalised
+    int ld;
+    const std::int32_t* dv;  // d widened, kPasosPorBloque zeros before, whole vectors of zeros after
+    int td;                  // digits of d that the estimate reads
+    std::int64_t arriba;     // the value of those top td digits
+    std::uint64_t reciproco;
+    // bajo[m + kPasosPorBloque - 1]: the divisor digit that the step m places
+    // above the current one subtracts from the position entering the window
+    // next (zero when it subtracts nothing there, and for m < 0).
+    std::int32_t bajo[2 * kPasosPorBloque - 1];
+};
+
+CUERPO void PrepararDivisor(const Cifra* d, int ld, std::vector<std::int32_t>& almacen, Divisor& p) {
+    std::int32_t* dv = Tomar(almacen, kPasosPorBloque + ld + kPasosPorBloque + kBloque) + kPasosPorBloque;
+    std::fill(dv - kPasosPorBloque, dv + ld + kPasosPorBloque + kBloque, 0);
+    for (int i = 0; i < ld; ++i) dv[i] = d[i];
+    p.d = d;
+    p.ld = ld;
+    p.dv = dv;
+    // The divisor's top td digits, and the window's top td + 1 positions, at
+    // the same scale: their quotient estimates the digit.
+    p.td = std::min(ld, kCifrasEstimacion);
+    p.arriba = 0;
+    for (int t = 0; t < p.td; ++t) p.arriba = p.arriba * 10 + d[ld - 1 - t];
+    // The estimate is floor(ventana * reciproco / 2^63), a multiplication
+    // instead of a division, with reciproco = ceil(2^63 / arriba): exact for
+    // a multiple of arriba, and one high only for a window a hair below a
+    // multiple (the truncated top positions can make it one off anyway).
+    p.reciproco = static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max()) /
+                      static_cast<std::uint64_t>(p.arriba) +
+                  1;
+    for (int m = 1 - kPasosPorBloque; m < kPasosPorBloque; ++m) {
+        p.bajo[m + kPasosPorBloque - 1] = m >= 0 && ld - p.td - 1 - m >= 0 ? d[ld - p.td - 1 - m] : 0;
+    }
+}
+
+CUERPO void DividirPor(const Cifra* n, int ln, const Divisor& p, Cifra* q, int* lq, Cifra* r, int* lr, Espacio& e) {
+    const Cifra* d = p.d;
+    const int ld = p.ld, td = p.td;
+    const std::int32_t* dv = p.dv;
+    const std::int64_t arriba = p.arriba;
+    const std::uint64_t reciproco = p.reciproco;
     const int pasos = ln - ld + 1;
     // Counters for the dividend, with zeros above it for the top window and
     // for the last pass's whole vectors.
     std::int32_t* w = Tomar(e.resto, ln + 1 + kBloque);
     for (int i = 0; i < ln; ++i) w[i] = n[i];
     std::fill(w + ln, w + ln + 1 + kBloque, 0);
-    // The divisor's digits with kPasosPorBloque zeros before them, and zeros
-    // after them for whole vectors.
-    std::int32_t* dv = Tomar(e.divisor, kPasosPorBloque + ld + kPasosPorBloque + kBloque) + kPasosPorBloque;
-    std::fill(dv - kPasosPorBloque, dv + ld + kPasosPorBloque + kBloque, 0);
-    for (int i = 0; i < ld; ++i) dv[i] = d[i];
     std::int32_t* qq = Tomar(e.cociente, pasos);
 
-    // The divisor's top td digits, and the window's top td + 1 positions, at
-    // the same scale: their quotient estimates the digit. The window is kept
-    // as a 64-bit sum of those positions' counters and carried from step to
-    // step by what the step subtracts, so an estimate needs neither the step
-    // before to have written its counters nor a pass over the window.
-    const int td = std::min(ld, kCifrasEstimacion);
-    std::int64_t arriba = 0;
-    for (int t = 0; t < td; ++t) arriba = arriba * 10 + d[ld - 1 - t];
-    // The estimate is floor(ventana * reciproco / 2^63), a multiplication
-    // instead of a division, with reciproco = ceil(2^63 / arriba): exact for
-    // a multiple of arriba, and one high only for a window a hair below a
-    // multiple (the truncated top positions can make it one off anyway).
-    const std::uint64_t reciproco =
-        static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max()) / static_cast<std::uint64_t>(arriba) + 1;
-    // bajo[m + kPasosPorBloque - 1]: the divisor digit that the step m places
-    // above the current one subtracts from the position entering the window
-    // next (zero when it subtracts nothing there, and for m < 0).
-    std::int32_t bajo[2 * kPasosPorBloque - 1];
-    for (int m = 1 - kPasosPorBloque; m < kPasosPorBloque; ++m) {
-        bajo[m + kPasosPorBloque - 1] = m >= 0 && ld - td - 1 - m >= 0 ? d[ld - td - 1 - m] : 0;
-    }
+    // The window is kept as a 64-bit sum of its top positions' counters and
+    // carried from step to step by what the step subtracts, so an estimate
+    // needs neither the step before to have written its counters nor a pass
+    // over the window.
     std::int64_t ventana = 0;
     for (int t = td; t >= 0; --t) ventana = ventana * 10 + w[ln - td + t];
 
@@ -356,7 +381,7 @@ CUERPO void DivisionCuerpo(const Cifra* n, int ln, const Cifra* d, int ld, Cifra
             // have no digit yet: zero).
             std::int64_t entrante = w[j - 1 + ld - td];
             for (int k = 0; k < kPasosPorBloque; ++k) {
-                entrante -= static_cast<std::int64_t>(cifras[k]) * bajo[inicio + k - j + kPasosPorBloque - 1];
+                entrante -= static_cast<std::int64_t>(cifras[k]) * p.bajo[inicio + k - j + kPasosPorBloque - 1];
             }
             ventana = 10 * (ventana - digito * arriba) + entrante;
         }
@@ -413,6 +438,64 @@ CUERPO void DivisionCuerpo(const Cifra* n, int ln, const Cifra* d, int ld, Cifra
     if (q == nullptr) return;
     Asentar(qq, pasos, q);  // the quotient fits its positions: no carry is left
     *lq = SinCerosArriba(q, pasos);
+}
+
+CUERPO void DivisionCuerpo(const Cifra* n, int ln, const Cifra* d, int ld, Cifra* q, int* lq, Cifra* r,
+                           int* lr) {
+    Espacio& e = EspacioDeEsteHilo();
+    Divisor p;
+    PrepararDivisor(d, ld, e.divisor, p);
+    DividirPor(n, ln, p, q, lq, r, lr, e);
+}
+
+// x (lx digits) reduced modulo the prepared divisor, into r; x may have high
+// zeros. Returns the length of r.
+CUERPO int ReducirPor(const Cifra* x, int lx, const Divisor& p, Cifra* r, Espacio& e) {
+    lx = SinCerosArriba(x, lx);
+    if (lx < p.ld) {
+        std::memmove(r, x, static_cast<std::size_t>(lx));
+        return lx;
+    }
+    int lr = 0, sin_uso = 0;
+    DividirPor(x, lx, p, nullptr, &sin_uso, r, &lr, e);
+    return lr;
+}
+
+// base^e mod m by squaring and multiplying from the lowest bit of e, with
+// the base not reduced before its first squaring: bits[0..nbits) are e's
+// bits (nbits >= 2), m is non-zero. Returns the length of r (room for lm
+// digits), or -1 when a square or product would pass kMaxDigitos digits.
+template <class V>
+CUERPO int PotenciaCuerpo(const Cifra* base, int lb, const Cifra* bits, int nbits, const Cifra* m, int lm, Cifra* r) {
+    Espacio& e = EspacioDeEsteHilo();
+    Divisor p;
+    PrepararDivisor(m, lm, e.divisor, p);
+    const int tope = std::max(lb, lm);
+    Cifra* cuadrado = Tomar(e.potencia[0], tope + 1);
+    Cifra* acumulado = Tomar(e.potencia[1], tope + 1);
+    Cifra* producto = Tomar(e.potencia[2], 2 * tope + 2);
+    std::memcpy(cuadrado, base, static_cast<std::size_t>(lb));
+    int lc = lb, la = 1;
+    if (bits[0] == 1) {
+        std::memcpy(acumulado, base, static_cast<std::size_t>(lb));
+        la = lb;
+    } else {
+        acumulado[0] = 1;
+    }
+    for (int k = 1; k < nbits; ++k) {
+        if (2 * lc - 1 > kMaxDigitos) return -1;
+        const int lp = CuadradoCuerpo<V>(cuadrado, lc, producto);
+        if (lp > kMaxDigitos) return -1;
+        lc = ReducirPor(producto, lp, p, cuadrado, e);
+        if (bits[k] == 1) {
+            if (la + lc - 1 > kMaxDigitos) return -1;
+            const int lq = ProductoCuerpo<V>(acumulado, la, cuadrado, lc, producto);
+            if (lq > kMaxDigitos) return -1;
+            la = ReducirPor(producto, lq, p, acumulado, e);
+        }
+    }
+    std::memcpy(r, acumulado, static_cast<std::size_t>(la));
+    return la;
 }
 
 // The value of the eight digits p[0..8), p[0] the units: pairs, then
@@ -598,6 +681,9 @@ int RaizPortable(const Cifra* x, int n, Cifra* r) { return RaizCuerpo(x, n, r); 
 int EuclidesPortable(const Cifra* g, int lg, const Cifra* s, int ls, Cifra* r, int* lr) {
     return EuclidesCuerpo(g, lg, s, ls, r, lr);
 }
+int PotenciaPortable(const Cifra* base, int lb, const Cifra* bits, int nbits, const Cifra* m, int lm, Cifra* r) {
+    return PotenciaCuerpo<Vector8>(base, lb, bits, nbits, m, lm, r);
+}
 void DivisionPortable(const Cifra* n, int ln, const Cifra* d, int ld, Cifra* q, int* lq, Cifra* r, int* lr) {
     DivisionCuerpo(n, ln, d, ld, q, lq, r, lr);
 }
@@ -612,13 +698,17 @@ void DivisionPortable(const Cifra* n, int ln, const Cifra* d, int ld, Cifra* q, 
 [[gnu::target("avx2")]] int EuclidesAvx2(const Cifra* g, int lg, const Cifra* s, int ls, Cifra* r, int* lr) {
     return EuclidesCuerpo(g, lg, s, ls, r, lr);
 }
+[[gnu::target("avx2")]] int PotenciaAvx2(const Cifra* base, int lb, const Cifra* bits, int nbits, const Cifra* m,
+                                         int lm, Cifra* r) {
+    return PotenciaCuerpo<Vector16>(base, lb, bits, nbits, m, lm, r);
+}
 [[gnu::target("avx2")]] void DivisionAvx2(const Cifra* n, int ln, const Cifra* d, int ld, Cifra* q, int* lq,
                                           Cifra* r, int* lr) {
     DivisionCuerpo(n, ln, d, ld, q, lq, r, lr);
 }
 
-constexpr Nucleos kPortables{"portable", ProductoPortable, CuadradoPortable, DivisionPortable, RaizPortable, EuclidesPortable};
-constexpr Nucleos kAvx2{"avx2", ProductoAvx2, CuadradoAvx2, DivisionAvx2, RaizAvx2, EuclidesAvx2};
+constexpr Nucleos kPortables{"portable", ProductoPortable, CuadradoPortable, DivisionPortable, RaizPortable, EuclidesPortable, PotenciaPortable};
+constexpr Nucleos kAvx2{"avx2", ProductoAvx2, CuadradoAvx2, DivisionAvx2, RaizAvx2, EuclidesAvx2, PotenciaAvx2};
 
 const Nucleos& Elegir() {
     const Nucleos* avx2 = Avx2();

@@ -53,6 +53,9 @@ using Cifra = std::uint8_t;
 //              quotient estimated from the top 16 digits and one pass over
 //              the digits subtracting it times the divisor; the others as
 //              Division.
+//   Potencia   per bit of the exponent a Cuadrado and a Division by the
+//              modulus (made ready once), and per 1-bit a Producto and a
+//              Division.
 struct Nucleos {
     const char* nombre;
 
@@ -81,6 +84,13 @@ struct Nucleos {
     // remainder and *lr its length. Returns the number of divisions made: 1
     // when s divides g, and r is then s.
     int (*Euclides)(const Cifra* g, int lg, const Cifra* s, int ls, Cifra* r, int* lr);
+
+    // base^e mod m (base and m normalised, m non-zero) by squaring and
+    // multiplying from the lowest of e's bits bits[0..nbits), nbits >= 2,
+    // without reducing the base before its first squaring. r has room for
+    // lm digits. Returns the length of r, or -1 (r not written) when a
+    // square or product would have more than kMaxDigitos digits.
+    int (*Potencia)(const Cifra* base, int lb, const Cifra* bits, int nbits, const Cifra* m, int lm, Cifra* r);
 };
 
 // The set for any x86-64 processor.
