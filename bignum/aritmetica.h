@@ -14,6 +14,28 @@
 // record as one of the inputs. Working storage is kept per thread and
 // reused from call to call.
 //
+// What each operation costs, in one-digit operations, for operands of m and
+// n digits (m >= n); the loops behind them are in motor.h.
+//   Sumar, Restar         m digit additions (eight to a machine word).
+//   Multiplicar           m * n one-digit products (about half that for a
+//                         square), then a few passes of m + n positions to
+//                         settle the carries.
+//   Dividir, Reducir      m - n + 1 quotient digits, each estimated from the
+//                         top digits and subtracted times the divisor: about
+//                         (m - n + 1) * n one-digit products.
+//   PotenciaModular       per bit of the exponent (about 3.3 per digit) a
+//                         square and a reduction of a 2k-digit number by the
+//                         k-digit modulus, and per 1-bit a product and a
+//                         reduction more: about 3.3 e * 1.5 k^2 products for
+//                         an e-digit exponent.
+//   MaximoComunDivisor,   Euclid takes about 1.94 remainders per digit (and
+//   InversoModular        the inverse as many products of its quotients by
+//                         its coefficients); each costs a pass over the
+//                         digits, so about 2 n^2 digit operations.
+//   RaizEntera            per pair of digits of an n-digit number, a digit
+//                         estimated from the top and a pass over the
+//                         remainder's digits: about n^2 / 4 digit products.
+//
 // Failures are reported through the error catalogue and the caller carries
 // on with the value given below: division by zero (error 2), a zero modulus
 // (error 4), no inverse (error 3). A result that would need more than
