@@ -80,7 +80,7 @@ constexpr int kFilasPorBloque = 65535 / 81;
 constexpr int kCifrasEstimacion = 9;
 
 // Division steps whose subtractions are made in one pass over the counters.
-constexpr int kPasosPorBloque = 4;
+constexpr int kPasosPorBloque = 4;  // the pass below is written for four
 
 #define CUERPO [[gnu::always_inline]] inline
 
@@ -243,6 +243,9 @@ CUERPO int CuadradoCuerpo(const Cifra* a, int la, Cifra* r) {
 
 __extension__ typedef __int128 Entero128;
 
+constexpr std::int64_t kPotencias10[kCifrasEstimacion + 1] = {1,      10,      100,      1000,      10000,
+                                                              100000, 1000000, 10000000, 100000000, 1000000000};
+
 // floor(t / divisor) for a positive divisor.
 CUERPO std::int64_t Piso(std::int64_t t, std::int64_t divisor) {
     const std::int64_t q = t / divisor;
@@ -292,15 +295,6 @@ CUERPO std::int64_t Asentar(const std::int32_t* w, int n, Cifra* r) {
     return acarreo;
 }
 
-// Long division, one quotient digit per step from the top. The partial
-// remainder lives in 32-bit counters, one per decimal position, that may
-// leave 0..9: a step subtracts its digit times the divisor without
-// borrowing. Each digit is estimated from the top positions of the window;
-// an estimate one too high leaves a slightly negative remainder and one too
-// low a remainder a little above the divisor, and the next step's digit
-// makes up for it (digits may fall outside 0..9 until the end). At the end
-// the remainder's carries are propagated, one correction brings it into
-// [0, d), and the quotient's carries are propagated.
 // A divisor made ready for long divisions by it: its digits widened with
 // zeros around them, and what the estimate of a quotient digit needs. A
 // modular power divides by the same modulus hundreds of times and makes it
@@ -312,10 +306,10 @@ struct Divisor {
     int td;                  // digits of d that the estimate reads
     std::int64_t arriba;     // the value of those top td digits
     std::uint64_t reciproco;
-    // bajo[m + kPasosPorBloque - 1]: the divisor digit that the step m places
-    // above the current one subtracts from the position entering the window
-    // next (zero when it subtracts nothing there, and for m < 0).
-    std::int32_t bajo[2 * kPasosPorBloque - 1];
+    // bajo[m]: the divisor digit that a step subtracts from the position
+    // entering the window m steps after it (zero when it subtracts nothing
+    // there).
+    std::int64_t bajo[kPasosPorBloque];
 };
 
 CUERPO void PrepararDivisor(const Cifra* d, int ld, std::vector<std::int32_t>& almacen, Divisor& p) {
@@ -329,7 +323,7 @@ CUERPO void PrepararDivisor(const Cifra* d, int ld, std::vector<std::int32_t>& a
     // the same scale: their quotient estimates the digit.
     p.td = std::min(ld, kCifrasEstimacion);
     p.arriba = 0;
-    for (int t = 0; t < p.td; ++t) p.arriba = p.arriba * 10 + d[ld - 1 - t];
+    for (int t = 0; t < p.td; ++t) p.arriba += d[ld - p.td + t] * kPotencias10[t];
     // The estimate is floor(ventana * reciproco / 2^63), a multiplication
     // instead of a division, with reciproco = ceil(2^63 / arriba): exact for
     // a multiple of arriba, and one high only for a window a hair below a
@@ -337,11 +331,18 @@ CUERPO void PrepararDivisor(const Cifra* d, int ld, std::vector<std::int32_t>& a
     p.reciproco = static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max()) /
                       static_cast<std::uint64_t>(p.arriba) +
                   1;
-    for (int m = 1 - kPasosPorBloque; m < kPasosPorBloque; ++m) {
-        p.bajo[m + kPasosPorBloque - 1] = m >= 0 && ld - p.td - 1 - m >= 0 ? d[ld - p.td - 1 - m] : 0;
-    }
+    for (int m = 0; m < kPasosPorBloque; ++m) p.bajo[m] = ld - p.td - 1 - m >= 0 ? d[ld - p.td - 1 - m] : 0;
 }
 
+// Long division, one quotient digit per step from the top. The partial
+// remainder lives in 32-bit counters, one per decimal position, that may
+// leave 0..9: a step subtracts its digit times the divisor without
+// borrowing. Each digit is estimated from the top positions of the window;
+// an estimate one too high leaves a slightly negative remainder and one too
+// low a remainder a little above the divisor, and the next step's digit
+// makes up for it (digits may fall outside 0..9 until the end). At the end
+// the remainder's carries are propagated, one correction brings it into
+// [0, d), and the quotient's carries are propagated.
 CUERPO void DividirPor(const Cifra* n, int ln, const Divisor& p, Cifra* q, int* lq, Cifra* r, int* lr, Espacio& e) {
     const Cifra* d = p.d;
     const int ld = p.ld, td = p.td;
@@ -360,8 +361,8 @@ CUERPO void DividirPor(const Cifra* n, int ln, const Divisor& p, Cifra* q, int* 
     // carried from step to step by what the step subtracts, so an estimate
     // needs neither the step before to have written its counters nor a pass
     // over the window.
-    std::int64_t ventana = 0;
-    for (int t = td; t >= 0; --t) ventana = ventana * 10 + w[ln - td + t];
+    std::int64_t ventana = 0;  // the top td + 1 positions (the highest is zero)
+    for (int t = 0; t < td; ++t) ventana += n[ln - td + t] * kPotencias10[t];
 
     // The steps go in blocks: the block's digits come one after another from
     // the carried window, then one pass over the counters subtracts all of
@@ -369,22 +370,26 @@ CUERPO void DividirPor(const Cifra* n, int ln, const Divisor& p, Cifra* q, int* 
     // step-by-step run would leave them.
     for (int fin = pasos; fin > 0; fin -= kPasosPorBloque) {
         const int inicio = std::max(0, fin - kPasosPorBloque);
-        std::int32_t cifras[kPasosPorBloque] = {};  // the digit of step inicio + k
+        // What this block's steps subtract, not yet written, from the
+        // positions entering the window at the next steps (the next first).
+        std::int64_t pendiente0 = 0, pendiente1 = 0, pendiente2 = 0, pendiente3 = 0;
         for (int j = fin - 1; j >= inicio; --j) {
             const auto digito =
                 static_cast<std::int32_t>((static_cast<Entero128>(ventana) * static_cast<Entero128>(reciproco)) >> 63);
-            cifras[j - inicio] = digito;
             qq[j] = digito;
             if (j == 0) break;
-            // The entering position, less what this block's steps so far
-            // subtract from it and have not yet written (the steps below j
-            // have no digit yet: zero).
-            std::int64_t entrante = w[j - 1 + ld - td];
-            for (int k = 0; k < kPasosPorBloque; ++k) {
-                entrante -= static_cast<std::int64_t>(cifras[k]) * p.bajo[inicio + k - j + kPasosPorBloque - 1];
-            }
-            ventana = 10 * (ventana - digito * arriba) + entrante;
+            pendiente0 += digito * p.bajo[0];
+            pendiente1 += digito * p.bajo[1];
+            pendiente2 += digito * p.bajo[2];
+            pendiente3 += digito * p.bajo[3];
+            ventana = 10 * (ventana - digito * arriba) + (w[j - 1 + ld - td] - pendiente0);
+            pendiente0 = pendiente1;
+            pendiente1 = pendiente2;
+            pendiente2 = pendiente3;
+            pendiente3 = 0;
         }
+        std::int32_t cifras[kPasosPorBloque] = {};  // the digit of step inicio + k
+        for (int j = inicio; j < fin; ++j) cifras[j - inicio] = qq[j];
         const std::int32_t c0 = cifras[0], c1 = cifras[1], c2 = cifras[2], c3 = cifras[3];
         std::int32_t* __restrict fila = w + inicio;
         // Whole vectors of 8 counters; past the divisor dv is zero.
