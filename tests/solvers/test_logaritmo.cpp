@@ -122,7 +122,9 @@ TEST_F(GiganteEnanoPrueba, ExisteEnLugarDelDialogo) {
         EXPECT_EQ(existe, c.existe);
         EXPECT_FALSE(interrumpido);
         EXPECT_EQ(ui.errores, c.errores);
-        if (c.errores.empty()) EXPECT_TRUE(ui.registro.empty());  // not even a pointer change
+        if (c.errores.empty()) {
+            EXPECT_TRUE(ui.registro.empty());  // not even a pointer change
+        }
     }
     EXPECT_EQ(ui.advertencias, 0);
 }
