@@ -60,12 +60,21 @@ std::uint16_t* ColumnasACero(std::vector<std::uint16_t>& v, int n) {
     return c + 1;
 }
 
+// Room for n column counters after one leading zero, with room past them
+// for whole blocks; returns the first of the n. The loops that fill them
+// write every block, so only the leading zero is set here.
+std::uint16_t* Columnas(std::vector<std::uint16_t>& v, int n) {
+    std::uint16_t* c = Tomar(v, 1 + Redondear(n) + 2 * kBloque);
+    c[0] = 0;
+    return c + 1;
+}
+
 // The digits a[0..n) widened to 16 bits, with a block of zeros before them
 // and zeros after them for whole blocks read from any position up to n.
+// Only this writes v, so the zeros before, set when v grew, stay.
 std::uint16_t* Ensanchar(std::vector<std::uint16_t>& v, const Cifra* a, int n) {
     const int total = kBloque + Redondear(n) + kBloque;
     std::uint16_t* l = Tomar(v, total) + kBloque;
-    std::fill(l - kBloque, l, std::uint16_t{0});
     for (int i = 0; i < n; ++i) l[i] = a[i];
     std::fill(l + n, l - kBloque + total, std::uint16_t{0});
     return l;
@@ -179,7 +188,7 @@ CUERPO int ProductoCuerpo(const Cifra* a, int la, const Cifra* b, int lb, Cifra*
     if (lb > kFilasPorBloque) return ProductoPorBloques(l, la, b, lb, r, e);
 
     const int lr = la + lb;
-    std::uint16_t* c = ColumnasACero(e.columnas, lr);
+    std::uint16_t* c = Columnas(e.columnas, lr);
     for (int k = 0; k < lr; k += kCarriles) {
         V suma = {};
         // Digits j of b reaching columns k .. k + kCarriles - 1.
@@ -191,7 +200,7 @@ CUERPO int ProductoCuerpo(const Cifra* a, int la, const Cifra* b, int lb, Cifra*
         }
         std::memcpy(c + k, &suma, sizeof(V));
     }
-    AsentarColumnas(c, ColumnasACero(e.pase, lr), lr, 81u * static_cast<unsigned>(lb), r);
+    AsentarColumnas(c, Columnas(e.pase, lr), lr, 81u * static_cast<unsigned>(lb), r);
     return r[lr - 1] == 0 ? lr - 1 : lr;
 }
 
@@ -207,13 +216,17 @@ CUERPO int CuadradoCuerpo(const Cifra* a, int la, Cifra* r) {
     Espacio& e = EspacioDeEsteHilo();
     const std::uint16_t* l = Ensanchar(e.largo, a, la);
     const int lr = 2 * la;
-    // The squares of the digits on the even columns.
-    std::uint16_t* diagonal = ColumnasACero(e.pase, lr);
-    for (int i = 0; i < la; ++i) diagonal[2 * i] = static_cast<std::uint16_t>(l[i] * l[i]);
+    // The squares of the digits on the even columns, zeros elsewhere.
+    std::uint16_t* diagonal = Columnas(e.pase, lr);
+    for (int i = 0; i < la; ++i) {
+        diagonal[2 * i] = static_cast<std::uint16_t>(l[i] * l[i]);
+        diagonal[2 * i + 1] = 0;
+    }
+    std::fill(diagonal + lr, diagonal + Redondear(lr), std::uint16_t{0});
     V carril;
     for (int t = 0; t < kCarriles; ++t) carril[t] = static_cast<std::uint16_t>(t);
 
-    std::uint16_t* c = ColumnasACero(e.columnas, lr);
+    std::uint16_t* c = Columnas(e.columnas, lr);
     for (int k = 0; k < lr; k += kCarriles) {
         V suma = {};
         const int desde = std::max(0, k - la + 1);
@@ -237,7 +250,7 @@ CUERPO int CuadradoCuerpo(const Cifra* a, int la, Cifra* r) {
         suma = suma + suma + cuadrados;
         std::memcpy(c + k, &suma, sizeof(V));
     }
-    AsentarColumnas(c, ColumnasACero(e.pase, lr), lr, 81u * static_cast<unsigned>(la), r);
+    AsentarColumnas(c, Columnas(e.pase, lr), lr, 81u * static_cast<unsigned>(la), r);
     return r[lr - 1] == 0 ? lr - 1 : lr;
 }
 
