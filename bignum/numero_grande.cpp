@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 
 #include "bignum/interno.h"
 #include "errors/errores.h"
@@ -20,8 +21,20 @@ void Desbordamiento(NumeroGrande& X) {
 int CompararMagnitudes(const NumeroGrande& A, const NumeroGrande& B) {
     const int la = LongitudDelValor(A), lb = LongitudDelValor(B);
     if (la != lb) return la > lb ? 1 : -1;
-    for (int i = la - 1; i >= 0; --i) {
-        if (A.Digitos[i] != B.Digitos[i]) return A.Digitos[i] > B.Digitos[i] ? 1 : -1;
+    // Eight digits at a time from the top: in a word loaded from memory on
+    // x86-64 the byte at the highest address, the highest digit, is the
+    // most significant, so the words compare as the numbers they hold.
+    const std::uint8_t* a = A.Digitos.data();
+    const std::uint8_t* b = B.Digitos.data();
+    int i = la;
+    for (; i >= 8; i -= 8) {
+        std::uint64_t x, y;
+        std::memcpy(&x, a + i - 8, 8);
+        std::memcpy(&y, b + i - 8, 8);
+        if (x != y) return x > y ? 1 : -1;
+    }
+    for (--i; i >= 0; --i) {
+        if (a[i] != b[i]) return a[i] > b[i] ? 1 : -1;
     }
     return 0;
 }

@@ -1,5 +1,8 @@
 // Shanks' baby-step giant-step method (HAC 3.56), with linear scans of the
 // table as the program's lessons on its cost expect.
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
 #include <new>
 #include <utility>
 
@@ -15,12 +18,13 @@ namespace {
 thread_local std::int32_t limite_tabla = kMaxEntradasTabla;
 
 // Entries (j, alfa^j mod grupo) for j = 0..entradas-1, each power afresh,
-// reported as baby steps of `entradas`. False, with the table released, when
-// the memory is not there.
+// reported as baby steps of `entradas`, and room for their keys. False,
+// with both released, when the memory is not there.
 bool ConstruirTabla(const NumeroGrande& alfa, const NumeroGrande& grupo, std::int32_t entradas,
-                    std::vector<ParNumeros>& tabla) {
+                    std::vector<ParNumeros>& tabla, std::vector<std::uint64_t>& claves) {
     try {
         tabla.resize(static_cast<std::size_t>(entradas));
+        claves.reserve(static_cast<std::size_t>(entradas));
         const NumeroGrande uno = Numero(1);
         NumeroGrande j = Numero(0);
         puerto::Avance avance(puerto::Metodo::GiganteEnano, puerto::Fase::PasosEnanos, static_cast<std::uint64_t>(entradas));
@@ -34,20 +38,34 @@ bool ConstruirTabla(const NumeroGrande& alfa, const NumeroGrande& grupo, std::in
         return true;
     } catch (const std::bad_alloc&) {
         std::vector<ParNumeros>().swap(tabla);
+        std::vector<std::uint64_t>().swap(claves);
         return false;
     }
 }
 
-// The first entry whose power equals valor, or nullptr. Every giant step
-// scans the whole table, so most entries are told apart by their length or
-// units digit before SonIguales looks at the rest.
-const ParNumeros* Buscar(const std::vector<ParNumeros>& tabla, const NumeroGrande& valor) {
-    for (const ParNumeros& entrada : tabla) {
-        const NumeroGrande& potencia = entrada.Segundo;
-        if (potencia.Longitud == valor.Longitud && potencia.Digitos[0] == valor.Digitos[0] &&
-            SonIguales(potencia, valor)) {
-            return &entrada;
-        }
+// The table's powers as short keys, in the table's order, for the linear
+// scans: each power's length and low digits in one word, read one after
+// another from a contiguous array instead of through every entry's own
+// digits. Two equal powers have equal keys; an equal key is then checked
+// with SonIguales.
+std::uint64_t Clave(const NumeroGrande& x) {
+    std::uint64_t clave = 0;
+    std::memcpy(&clave, x.Digitos.data(), static_cast<std::size_t>(std::min<int>(x.Longitud, 7)));
+    return clave | static_cast<std::uint64_t>(std::min<int>(x.Longitud, 255)) << 56;
+}
+
+void Claves(const std::vector<ParNumeros>& tabla, std::vector<std::uint64_t>& claves) {
+    claves.resize(tabla.size());
+    for (std::size_t i = 0; i < tabla.size(); ++i) claves[i] = Clave(tabla[i].Segundo);
+}
+
+// The first entry whose power equals valor, or nullptr: every giant step
+// scans the whole table.
+const ParNumeros* Buscar(const std::vector<ParNumeros>& tabla, const std::vector<std::uint64_t>& claves,
+                         const NumeroGrande& valor) {
+    const std::uint64_t clave = Clave(valor);
+    for (std::size_t i = 0; i < claves.size(); ++i) {
+        if (claves[i] == clave && SonIguales(tabla[i].Segundo, valor)) return &tabla[i];
     }
     return nullptr;
 }
@@ -100,17 +118,20 @@ void LogaritmoGiganteEnano(const NumeroGrande& alfa, const NumeroGrande& beta, c
         return;
     }
     std::vector<ParNumeros> tabla;
-    if (!ConstruirTabla(alfa, grupo, entradas, tabla)) {
+    std::vector<std::uint64_t> claves;  // room made with the table's: filling it never allocates
+    if (!ConstruirTabla(alfa, grupo, entradas, tabla, claves)) {
         sin_espacio();
         return;
     }
     if (detenido()) return;
 
-    if (const ParNumeros* acierto = Buscar(tabla, beta)) {
+    Claves(tabla, claves);
+    if (const ParNumeros* acierto = Buscar(tabla, claves, beta)) {
         resultado = acierto->Primero;
         return;
     }
     OrdenarTabla(tabla);
+    Claves(tabla, claves);
 
     // Without an inverse of alfa, InversoModular reports error 3 and gives 0;
     // the giant steps still run with it and end as any search does.
@@ -128,7 +149,7 @@ void LogaritmoGiganteEnano(const NumeroGrande& alfa, const NumeroGrande& beta, c
         PotenciaModular(paso, h, grupo, potencia);  // gamma = beta * alfa^(-m*h)
         Multiplicar(beta, potencia, gamma);
         Reducir(gamma, grupo, gamma);
-        if (const ParNumeros* acierto = Buscar(tabla, gamma)) {
+        if (const ParNumeros* acierto = Buscar(tabla, claves, gamma)) {
             Multiplicar(m, h, resultado);  // alfa^j = beta * alfa^(-m*h)
             Sumar(resultado, acierto->Primero, resultado);
             if (!SonIguales(PotenciaModular(alfa, resultado, grupo), beta)) no_existe();
