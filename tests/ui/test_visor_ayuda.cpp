@@ -11,6 +11,7 @@
 #include <QTest>
 #include <QTextBrowser>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 
 #include "ui/shell/indice_ayuda.h"
 #include "ui/shell/manifiesto_ayuda.h"
@@ -49,6 +50,7 @@ private slots:
     void faltasDanUnAvisoPropio_data();
     void faltasDanUnAvisoPropio();
     void ayudaDelProgramaTieneCadaTema();
+    void titulosDelContenidoEnteros();
 };
 
 void PruebaVisorAyuda::manifiesto() {
@@ -213,6 +215,22 @@ void PruebaVisorAyuda::ayudaDelProgramaTieneCadaTema() {
     }
     for (const PaginaAyuda& p : m.paginas) {
         QVERIFY2(QFile::exists(QDir(carpeta).filePath(p.fichero)), qPrintable(p.fichero));
+    }
+}
+
+// At the size the viewer opens with, the contents show every title of the
+// program's help whole: none runs past the edge of its panel (where it
+// would be cut short with an ellipsis).
+void PruebaVisorAyuda::titulosDelContenidoEnteros() {
+    VisorAyuda visor(QStringLiteral(CARPETA_AYUDA_PROGRAMA));
+    visor.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&visor));
+    auto* arbol = Parte<QTreeWidget>(visor, "Contenido");
+    for (QTreeWidgetItemIterator it(arbol); *it != nullptr; ++it) {
+        // Where the item starts after its indentation, and the room its icon
+        // and title take.
+        const int fin = arbol->visualItemRect(*it).left() + arbol->sizeHintForIndex(arbol->indexFromItem(*it)).width();
+        QVERIFY2(fin <= arbol->viewport()->width(), qPrintable((*it)->text(0)));
     }
 }
 

@@ -167,6 +167,12 @@ void VisorAyuda::CrearContenido() {
         elemento->setData(0, kRolPagina, QVariant::fromValue(i));
     }
     contenido_->expandAll();
+    // Never narrower than its longest title (indentation and icon included)
+    // with its frame and scroll bar, so that no title is cut short, whatever
+    // the fonts.
+    const QAbstractItemView& vista = *contenido_;  // where sizeHintForColumn is public
+    contenido_->setMinimumWidth(vista.sizeHintForColumn(0) + 2 * contenido_->frameWidth() +
+                                style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, contenido_));
     auto abrir = [this](QTreeWidgetItem* e) {
         if (const qsizetype p = e->data(0, kRolPagina).value<qsizetype>(); p >= 0) MostrarPagina(p);
     };
