@@ -14,9 +14,9 @@
 namespace bignum_interno::motor {
 namespace {
 
-// Working storage of one thread. The 16-bit arrays keep one zero element
-// before the positions in use, so that a pass can read position i - 1 at
-// i = 0.
+// Working storage of one thread. Each array belongs to one routine (or to
+// routines that never run inside one another) and is set up by it at every
+// call: nothing is read that an earlier call, of any size, left there.
 struct Espacio {
     std::vector<std::uint16_t> largo;
     std::vector<std::uint16_t> columnas;
@@ -27,6 +27,7 @@ struct Espacio {
     std::vector<std::int32_t> cociente;
     std::vector<Cifra> euclides[2];
     std::vector<Cifra> potencia[3];
+    std::vector<Cifra> raiz[3];
     std::vector<std::int32_t> diferencia;
 };
 
@@ -71,10 +72,10 @@ std::uint16_t* Columnas(std::vector<std::uint16_t>& v, int n) {
 
 // The digits a[0..n) widened to 16 bits, with a block of zeros before them
 // and zeros after them for whole blocks read from any position up to n.
-// Only this writes v, so the zeros before, set when v grew, stay.
 std::uint16_t* Ensanchar(std::vector<std::uint16_t>& v, const Cifra* a, int n) {
     const int total = kBloque + Redondear(n) + kBloque;
     std::uint16_t* l = Tomar(v, total) + kBloque;
+    std::fill(l - kBloque, l, std::uint16_t{0});
     for (int i = 0; i < n; ++i) l[i] = a[i];
     std::fill(l + n, l - kBloque + total, std::uint16_t{0});
     return l;
@@ -189,7 +190,7 @@ CUERPO int ProductoCuerpo(const Cifra* a, int la, const Cifra* b, int lb, Cifra*
 
     const int lr = la + lb;
     std::uint16_t* c = Columnas(e.columnas, lr);
-    for (int k = 0; k < lr; k += kCarriles) {
+    for (int k = 0; k < Redondear(lr); k += kCarriles) {  // every block: past lr, zeros
         V suma = {};
         // Digits j of b reaching columns k .. k + kCarriles - 1.
         const int desde = std::max(0, k - la + 1), hasta = std::min(lb, k + kCarriles);
@@ -227,7 +228,7 @@ CUERPO int CuadradoCuerpo(const Cifra* a, int la, Cifra* r) {
     for (int t = 0; t < kCarriles; ++t) carril[t] = static_cast<std::uint16_t>(t);
 
     std::uint16_t* c = Columnas(e.columnas, lr);
-    for (int k = 0; k < lr; k += kCarriles) {
+    for (int k = 0; k < Redondear(lr); k += kCarriles) {  // every block: past lr, zeros
         V suma = {};
         const int desde = std::max(0, k - la + 1);
         const int enteras = std::min(la, (k + 1) / 2);  // 2j < k: below every lane's half
@@ -618,9 +619,10 @@ CUERPO int RaizCuerpo(const Cifra* x, int n, Cifra* raiz) {
     Espacio& e = EspacioDeEsteHilo();
     const int cifras = (n + 1) / 2;
     // A and T, least significant first, with room for their growth.
-    Cifra* a = reinterpret_cast<Cifra*>(Tomar(e.columnas, n + 4));
-    Cifra* t = reinterpret_cast<Cifra*>(Tomar(e.pase, n + 4));
-    std::int32_t* diferencia = Tomar(e.resto, n + 4);
+    Cifra* a = Tomar(e.raiz[0], n + 4);
+    Cifra* t = Tomar(e.raiz[1], n + 4);
+    Cifra* siguiente = Tomar(e.raiz[2], n + 4);  // the next A, while it is checked
+    std::int32_t* diferencia = Tomar(e.diferencia, n + 4);
 
     int posicion = n - 1;  // next digit of x to bring down
     int grupo = x[posicion--];
@@ -670,9 +672,8 @@ CUERPO int RaizCuerpo(const Cifra* x, int n, Cifra* raiz) {
             for (int i = 0; i < largo; ++i) diferencia[i] = i < la ? a[i] : 0;
             diferencia[0] -= digito * digito;
             for (int i = 0; i < lt; ++i) diferencia[i + 1] -= digito * t[i];
-            Cifra* d = reinterpret_cast<Cifra*>(Tomar(e.largo, largo + 4));
-            if (Asentar(diferencia, largo, d) >= 0) {
-                std::memcpy(a, d, static_cast<std::size_t>(largo));
+            if (Asentar(diferencia, largo, siguiente) >= 0) {
+                std::memcpy(a, siguiente, static_cast<std::size_t>(largo));
                 la = largo;
                 while (la > 1 && a[la - 1] == 0) --la;
                 break;

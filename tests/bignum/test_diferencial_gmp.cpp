@@ -449,3 +449,49 @@ TEST_F(Diferencial, CifraDesplazamientoYConcatenacion) {
 }
 
 }  // namespace
+
+// Every operation, one after another on one thread, in random order and of
+// random sizes: the working storage the arithmetic keeps per thread must not
+// carry anything from one call into the next (a root once left digits where
+// the product expects zeros, and every later product was wrong). Each test
+// above runs alone in its own process, so only this one mixes them.
+TEST_F(Diferencial, OperacionesSeguidasEnUnHilo) {
+    for (int i = 0; i < 3000; ++i) {
+        const int tope = azar.UnoDe(3) ? 40 : 2 * kMaxCifras;
+        const NumeroGrande a = azar.Positivo(tope), b = azar.Positivo(tope);
+        const mpz_class ma = AMpz(a), mb = AMpz(b);
+        SCOPED_TRACE(Caso(i, {&a, &b}));
+        switch (azar.Entre(0, 6)) {
+            case 0:
+                EXPECT_EQ(Ver(Multiplicar(a, b)), Esperado(ma * mb));
+                break;
+            case 1:
+                EXPECT_EQ(Ver(Multiplicar(a, a)), Esperado(ma * ma));
+                break;
+            case 2: {
+                NumeroGrande q, r;
+                Dividir(a, b, q, r);
+                EXPECT_EQ(Ver(q), Esperado(ma / mb));
+                EXPECT_EQ(Ver(r), Esperado(ma % mb));
+                break;
+            }
+            case 3: {
+                const NumeroGrande e = azar.Positivo(20);
+                mpz_class p;
+                mpz_powm(p.get_mpz_t(), ma.get_mpz_t(), AMpz(e).get_mpz_t(), mb.get_mpz_t());
+                EXPECT_EQ(Ver(PotenciaModular(a, e, b)), Esperado(p));
+                break;
+            }
+            case 4:
+                EXPECT_EQ(Ver(MaximoComunDivisor(a, b)), Esperado(gcd(ma, mb)));
+                break;
+            case 5:
+                EXPECT_EQ(Ver(RaizEntera(a)), mpz_class(sqrt(ma)).get_str());
+                break;
+            default:
+                EXPECT_EQ(Ver(Restar(Sumar(a, b), b)), Esperado(ma));
+                break;
+        }
+        if (HasFailure()) return;
+    }
+}
