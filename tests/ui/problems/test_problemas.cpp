@@ -402,18 +402,19 @@ void PruebaProblemas::lineaDeAvanceYLuegoPreparado_data() {
     QTest::newRow("fracciones") << "Factorizacion" << "Fracciones" << QStringList{"2829577232652317876553477577"}
                                 << " Fracciones Continuas: ([\\d\\x{202F}]+ pasos de la expansión|"
                                    "comprobando un cuadrado, [\\d\\x{202F}]+ pasos? de Euclides)";
-    // m = 44 722 (more than the table sort takes); 4 is a square and -1 is
-    // not, so no giant step meets the table and only the stop ends them.
-    QTest::newRow("gigante-enano") << "Logaritmo" << "GiganteEnano" << QStringList{"4", "2000000010", "2000000011"}
-                                   << " Paso Gigante-Paso Enano: tabla de 44\\x{202F}722 entradas, "
-                                      "[\\d\\x{202F}]+ de 44\\x{202F}722 pasos (enanos|gigantes)";
-    // Grupo - 1 = 2^2 * 7^2 * 17 * 19 * 131 * 331: a digit at a time, each a
-    // baby-step giant-step search with the table of Grupo.
-    QTest::newRow("pohlig-hellman") << "Logaritmo" << "PohligHellman"
-                                    << QStringList{"117371", "1868877149", "2745098189"}
-                                    << " Pohlig-Hellman: factor \\d+\\^\\d, dígito \\d de \\d \\(\\d+ de 8 dígitos\\)"
-                                       " — Paso Gigante-Paso Enano: tabla de 52\\x{202F}394 entradas, "
-                                       "[\\d\\x{202F}]+ de 52\\x{202F}394 pasos (enanos|gigantes)";
+    // m = 100 001 (more than the table sort takes); 4 is a square modulo this
+    // prime and -1 is not, so no giant step meets the table: they all run,
+    // for seconds, unless stopped.
+    QTest::newRow("gigante-enano") << "Logaritmo" << "GiganteEnano" << QStringList{"4", "10000000018", "10000000019"}
+                                   << " Paso Gigante-Paso Enano: tabla de 100\\x{202F}001 entradas, "
+                                      "[\\d\\x{202F}]+ de 100\\x{202F}001 pasos (enanos|gigantes)";
+    // Grupo - 1 = 2 * 3 * 11453158741: a digit for each prime, each a
+    // baby-step giant-step search with the table of Grupo (262 143 entries,
+    // seconds to build).
+    QTest::newRow("pohlig-hellman") << "Logaritmo" << "PohligHellman" << QStringList{"3", "5", "68718952447"}
+                                    << " Pohlig-Hellman: factor \\d+\\^1, dígito 1 de 1 \\([123] de 3 dígitos\\)"
+                                       " — Paso Gigante-Paso Enano: tabla de 262\\x{202F}143 entradas, "
+                                       "[\\d\\x{202F}]+ de 262\\x{202F}143 pasos (enanos|gigantes)";
 }
 
 // While a run lasts the status strip says, about once a second, how far the
