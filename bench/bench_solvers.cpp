@@ -233,11 +233,11 @@ BENCHMARK_CAPTURE(Detencion, busqueda_sin_fin_25_digitos, Fase::Ninguna, [] {
     NumeroGrande x;
     LogaritmoBusqueda(Num("290657"), Num("2"), Num("4036962584010807014809213"), x);
 })->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
-// 4 is a square modulo the prime 2000000011 and -1 is not, so no giant step
-// meets the table (m = 44 722): the stop lands among the giant steps.
+// 4 is a square modulo the prime 10000000019 and -1 is not, so no giant
+// step meets the table (m = 100 001): the stop lands among the giant steps.
 BENCHMARK_CAPTURE(Detencion, gigante_enano_en_los_pasos_gigantes, Fase::PasosGigantes, [] {
     NumeroGrande x;
-    GiganteEnano(Num("4"), Num("2000000010"), Num("2000000011"), x);
+    GiganteEnano(Num("4"), Num("10000000018"), Num("10000000019"), x);
 })->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
 // The largest table (m = 262 143, grupo the prime 68718952447): the baby
 // steps have no stop check, so the stop waits for the rest of the table.
