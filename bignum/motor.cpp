@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <atomic>
-#include <cstdlib>
 #include <cstring>
 #include <limits>
 #include <vector>
@@ -731,8 +730,7 @@ constexpr Nucleos kAvx2{"avx2", ProductoAvx2, CuadradoAvx2, DivisionAvx2, RaizAv
 
 const Nucleos& Elegir() {
     const Nucleos* avx2 = Avx2();
-    if (avx2 == nullptr || std::getenv("TORNAVELA_SIN_AVX2") != nullptr) return kPortables;
-    return *avx2;
+    return avx2 != nullptr ? *avx2 : kPortables;
 }
 
 std::atomic<const Nucleos*>& EnUso() {

@@ -22,9 +22,9 @@
 //
 // The routines come in two sets compiled from the same source: one for any
 // x86-64 processor (SSE2) and one that lets the compiler use AVX2. Actuales()
-// gives the AVX2 set when the processor has it, unless the environment
-// variable TORNAVELA_SIN_AVX2 is set when the program starts; both sets give
-// the same digits. A test may choose a set with FijarNucleos.
+// gives the AVX2 set when the processor has it; both sets give the same
+// digits. A test may choose a set with FijarNucleos (to run the baseline set
+// on a processor that has AVX2).
 #pragma once
 
 #include <cstdint>

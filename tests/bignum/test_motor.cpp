@@ -3,16 +3,17 @@
 // of every vector width (8 and 16 lanes, 32 bytes, a 16-digit estimate
 // window) and of the 809-digit limit of the 16-bit column counters. The
 // values themselves are checked against GMP by the differential test, which
-// ctest also runs with the baseline set forced (TORNAVELA_SIN_AVX2).
+// ctest also runs with the baseline set forced (--nucleos=portables).
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <cstdlib>
 #include <random>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "bignum/motor.h"
+#include "nucleos_de_prueba.h"
 
 namespace motor = bignum_interno::motor;
 using motor::Cifra;
@@ -103,13 +104,19 @@ TEST_F(Motor, RaicesYEuclidesIguales) {
     }
 }
 
-// The set in use: the baseline one when TORNAVELA_SIN_AVX2 is set (as ctest
-// runs the differential test a second time), otherwise AVX2 where the
-// processor has it.
-TEST(MotorElegido, LaVariableFuerzaElConjuntoPortable) {
-    const bool forzado = std::getenv("TORNAVELA_SIN_AVX2") != nullptr;
-    const motor::Nucleos* esperado = forzado || motor::Avx2() == nullptr ? &motor::Portables() : motor::Avx2();
-    EXPECT_EQ(&motor::Actuales(), esperado) << motor::Actuales().nombre;
+// The set in use: AVX2 where the processor has it, unless the program was
+// told to force the baseline set; and a set fixed by FijarNucleos is the one
+// every thread then uses.
+TEST(MotorElegido, ElConjuntoEnUsoYElFijado) {
+    const motor::Nucleos& al_empezar = motor::Actuales();
+    const bool base = prueba::NucleosPortablesForzados() || motor::Avx2() == nullptr;
+    EXPECT_EQ(&al_empezar, base ? &motor::Portables() : motor::Avx2()) << al_empezar.nombre;
+
+    motor::FijarNucleos(motor::Portables());
+    const motor::Nucleos* en_otro_hilo = nullptr;
+    std::thread([&] { en_otro_hilo = &motor::Actuales(); }).join();
+    EXPECT_EQ(en_otro_hilo, &motor::Portables());
+    motor::FijarNucleos(al_empezar);
 }
 
 }  // namespace
