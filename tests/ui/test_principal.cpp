@@ -303,6 +303,13 @@ void PruebaPrincipal::textoDeEstado() {
     QCOMPARE(p.Estado()->Texto(), QStringLiteral(" Cierra la ventana activa"));
     MoverRaton(fondo, QPoint(fondo->width() - 5, fondo->height() - 5));
     QCOMPARE(p.Estado()->Texto(), QStringLiteral(" Preparado "));
+
+    // A text longer than the strip (a progress line in a narrow window) is cut
+    // at its edge: the main window keeps its size.
+    const QSize antes = p.size();
+    servicios.EscribirEstado(QString(400, u'8'));
+    QTest::qWait(50);
+    QCOMPARE(p.size(), antes);
 }
 
 // Every window gets the frame's services: a stop asked through those of one

@@ -33,6 +33,10 @@ BarraEstado::BarraEstado(QWidget* parent)
 
     texto_->setObjectName(QStringLiteral("TextoEstado"));
     texto_->setTextFormat(Qt::PlainText);
+    // The line takes the room the strip has: a longer one (a progress line in
+    // a narrow window) is cut at the right instead of widening the main
+    // window.
+    texto_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     addWidget(texto_, 1);
 
     panel_fecha_->setText(QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat));

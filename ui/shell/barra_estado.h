@@ -1,5 +1,6 @@
 // BarraEstado: the strip along the bottom of the main window. On the left
-// one line of hint text; on the right the date panel PanelFecha (the short
+// one line of hint text (cut at the right when longer than the strip, which
+// never widens the window); on the right the date panel PanelFecha (the short
 // system date, set once) and the clock panel Hora, which Reloj1 refreshes
 // every second whether it is shown or not. Both panels start hidden.
 #pragma once
