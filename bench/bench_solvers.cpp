@@ -199,6 +199,7 @@ void Detencion(benchmark::State& estado, Fase en_fase, std::function<void()> run
         std::atomic<bool> terminado{false};
         std::thread trabajador([&] {
             puerto::EnHilo activo(puerto_hilo);
+            FijarSemillaAleatoria(1);  // the same random start in every run
             run_largo();
             terminado = true;
         });
