@@ -28,15 +28,18 @@ using puerto::Puntero;
 namespace {
 
 // Answers at once and remembers what it was asked to show, and on which thread.
+// `mostrados` counts the dialogs shown, for a thread that asked for one.
 class PresentadorGrabador final : public PresentadorDialogos {
 public:
     QList<int> errores;
     int advertencias = 0;
     QList<QThread*> hilos;
+    std::atomic<int> mostrados{0};
 
     void MostrarError(const errores::EntradaCatalogo& entrada) override {
         errores.append(entrada.numero);
         hilos.append(QThread::currentThread());
+        ++mostrados;
     }
     void MostrarAdvertencia() override {
         ++advertencias;
@@ -165,7 +168,7 @@ void PruebaDialogos::llamadasDesdeOtroHilo() {
         interfaz.ProcesarEventos();  // nothing to do off the user-interface thread
         interfaz.MostrarError(2);
         // The dialog has been shown by the time the call returns.
-        vistos_al_volver = static_cast<int>(grabador.errores.size());
+        vistos_al_volver = grabador.mostrados.load();
         interfaz.MostrarAdvertencia();
         terminado = true;
     });
