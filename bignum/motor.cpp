@@ -347,6 +347,44 @@ CUERPO void PrepararDivisor(const Cifra* d, int ld, std::vector<std::int32_t>& a
     for (int m = 0; m < kPasosPorBloque; ++m) p.bajo[m] = ld - p.td - 1 - m >= 0 ? d[ld - p.td - 1 - m] : 0;
 }
 
+// Brings a remainder acarreo * 10^n + r (digits r[0..n)), known to lie in
+// [-d, 2d), into [0, d) by adding or taking away d (digits d[0..n), zero
+// above its length); returns what that adds to the quotient (-1, 0 or 1,
+// and more only if the remainder was further off, which the loop allows
+// for as a guard).
+CUERPO int CorregirResto(Cifra* r, const Cifra* d, int n, std::int64_t acarreo) {
+    const auto menor_que_d = [&] {
+        for (int i = n - 1; i >= 0; --i) {
+            if (r[i] != d[i]) return r[i] < d[i];
+        }
+        return false;
+    };
+    int ajuste = 0;
+    for (;;) {
+        if (acarreo < 0) {
+            int c = 0;  // r += d
+            for (int i = 0; i < n; ++i) {
+                const int v = r[i] + d[i] + c;
+                c = v >= 10;
+                r[i] = static_cast<Cifra>(v - 10 * c);
+            }
+            acarreo += c;
+            --ajuste;
+        } else if (acarreo > 0 || !menor_que_d()) {
+            int c = 0;  // r -= d
+            for (int i = 0; i < n; ++i) {
+                const int v = r[i] - d[i] - c;
+                c = v < 0;
+                r[i] = static_cast<Cifra>(v + 10 * c);
+            }
+            acarreo -= c;
+            ++ajuste;
+        } else {
+            return ajuste;
+        }
+    }
+}
+
 // Long division, one quotient digit per step from the top. The partial
 // remainder lives in 32-bit counters, one per decimal position, that may
 // leave 0..9: a step subtracts its digit times the divisor without
@@ -419,38 +457,10 @@ CUERPO void DividirPor(const Cifra* n, int ln, const Divisor& p, Cifra* q, int* 
     }
 
     // Remainder: its value is acarreo * 10^ld + r, and lies in [-d, 2d).
-    std::int64_t acarreo = Asentar(w, ld, r);
+    const std::int64_t acarreo = Asentar(w, ld, r);
     // Each estimate is at most one off, so the remainder lies in [-d, 2d)
-    // and one correction brings it into [0, d); the loop is only a guard.
-    const auto menor_que_divisor = [&] {
-        for (int i = ld - 1; i >= 0; --i) {
-            if (r[i] != d[i]) return r[i] < d[i];
-        }
-        return false;
-    };
-    for (;;) {
-        if (acarreo < 0) {
-            int c = 0;  // r += d
-            for (int i = 0; i < ld; ++i) {
-                const int t = r[i] + d[i] + c;
-                c = t >= 10;
-                r[i] = static_cast<Cifra>(t - 10 * c);
-            }
-            acarreo += c;
-            --qq[0];
-        } else if (acarreo > 0 || !menor_que_divisor()) {
-            int c = 0;  // r -= d
-            for (int i = 0; i < ld; ++i) {
-                const int t = r[i] - d[i] - c;
-                c = t < 0;
-                r[i] = static_cast<Cifra>(t + 10 * c);
-            }
-            acarreo -= c;
-            ++qq[0];
-        } else {
-            break;
-        }
-    }
+    // and one correction brings it into [0, d).
+    qq[0] += CorregirResto(r, d, ld, acarreo);
     *lr = SinCerosArriba(r, ld);
 
     if (q == nullptr) return;
@@ -539,35 +549,10 @@ CUERPO int RestoCorto(const Cifra* g, int lg, const Cifra* s, Cifra* r, std::int
     const std::uint64_t s_arriba = Valor8(s + lg - 8) * 100000000 + Valor8(s + lg - 16);
     const auto q = static_cast<std::int32_t>(g_arriba / s_arriba);
     for (int i = 0; i < lg; ++i) t[i] = g[i] - q * s[i];
-    std::int64_t acarreo = Asentar(t, lg, r);  // the value is acarreo * 10^lg + r
-    // The estimate may be one off either way (the positions below the top 16).
-    const auto menor_que_s = [&] {
-        for (int i = lg - 1; i >= 0; --i) {
-            if (r[i] != s[i]) return r[i] < s[i];
-        }
-        return false;
-    };
-    for (;;) {
-        if (acarreo < 0) {
-            int c = 0;  // r += s
-            for (int i = 0; i < lg; ++i) {
-                const int v = r[i] + s[i] + c;
-                c = v >= 10;
-                r[i] = static_cast<Cifra>(v - 10 * c);
-            }
-            acarreo += c;
-        } else if (acarreo > 0 || !menor_que_s()) {
-            int c = 0;  // r -= s
-            for (int i = 0; i < lg; ++i) {
-                const int v = r[i] - s[i] - c;
-                c = v < 0;
-                r[i] = static_cast<Cifra>(v + 10 * c);
-            }
-            acarreo -= c;
-        } else {
-            break;
-        }
-    }
+    const std::int64_t acarreo = Asentar(t, lg, r);  // the value is acarreo * 10^lg + r
+    // The estimate may be one off either way (the positions below the top
+    // 16); s has zeros above its digits up to lg.
+    CorregirResto(r, s, lg, acarreo);
     return SinCerosArriba(r, lg);
 }
 
