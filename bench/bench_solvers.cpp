@@ -95,7 +95,7 @@ std::string Detenido(const PuertoConPlazo& ui, int segundos) {
 }
 
 // A factorization; with `segundos`, the run is stopped at that limit.
-void Factorizar(benchmark::State& estado, void (*metodo)(const NumeroGrande&, NumeroGrande&, NumeroGrande&),
+void Factorizar(benchmark::State& estado, MetodoFactorizacion metodo,
                 const char* n, int segundos = 0) {
     const NumeroGrande numero = Num(n);
     NumeroGrande f1;
@@ -129,7 +129,7 @@ BENCHMARK_CAPTURE(Factorizar, fracciones_32_digitos_20_s, FactorizarFracciones, 
     ->Unit(benchmark::kSecond)->Iterations(1);
 
 void Logaritmo(benchmark::State& estado,
-               void (*metodo)(const NumeroGrande&, const NumeroGrande&, const NumeroGrande&, NumeroGrande&),
+               MetodoLogaritmo metodo,
                const char* alfa, const char* beta, const char* grupo) {
     const NumeroGrande a = Num(alfa);
     const NumeroGrande b = Num(beta);
@@ -145,12 +145,6 @@ void Logaritmo(benchmark::State& estado,
     ContarPasos(estado, ui.pasos);
 }
 
-void GiganteEnano(const NumeroGrande& alfa, const NumeroGrande& beta, const NumeroGrande& grupo,
-                  NumeroGrande& resultado) {
-    bool interrumpido = false;
-    LogaritmoGiganteEnano(alfa, beta, grupo, resultado, interrumpido);
-}
-
 BENCHMARK_CAPTURE(Logaritmo, busqueda_18_digitos, LogaritmoBusqueda, "72118729", "857139921840962881",
                   "4710883168879506001")
     ->Unit(benchmark::kSecond)->Iterations(1);
@@ -164,7 +158,7 @@ BENCHMARK_CAPTURE(Logaritmo, pohlig_hellman_7853, LogaritmoPohligHellman, "1381"
 BENCHMARK_CAPTURE(Logaritmo, pohlig_hellman_2745098189, LogaritmoPohligHellman, "117371", "1868877149",
                   "2745098189")
     ->Unit(benchmark::kSecond)->Iterations(1);
-BENCHMARK_CAPTURE(Logaritmo, gigante_enano_2745098189, GiganteEnano, "117371", "1868877149", "2745098189")
+BENCHMARK_CAPTURE(Logaritmo, gigante_enano_2745098189, LogaritmoGiganteEnanoSinBanderas, "117371", "1868877149", "2745098189")
     ->Unit(benchmark::kSecond)->Iterations(1);
 
 // From a stop asked while a long run goes on a worker thread to the method's
@@ -238,13 +232,13 @@ BENCHMARK_CAPTURE(Detencion, busqueda_sin_fin_25_digitos, Fase::Ninguna, [] {
 // step meets the table (m = 100 001): the stop lands among the giant steps.
 BENCHMARK_CAPTURE(Detencion, gigante_enano_en_los_pasos_gigantes, Fase::PasosGigantes, [] {
     NumeroGrande x;
-    GiganteEnano(Num("4"), Num("10000000018"), Num("10000000019"), x);
+    LogaritmoGiganteEnanoSinBanderas(Num("4"), Num("10000000018"), Num("10000000019"), x);
 })->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
 // The largest table (m = 262 143, grupo the prime 68718952447): the baby
 // steps have no stop check, so the stop waits for the rest of the table.
 BENCHMARK_CAPTURE(Detencion, gigante_enano_en_los_pasos_enanos, Fase::PasosEnanos, [] {
     NumeroGrande x;
-    GiganteEnano(Num("3"), Num("5"), Num("68718952447"), x);
+    LogaritmoGiganteEnanoSinBanderas(Num("3"), Num("5"), Num("68718952447"), x);
 })->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
 // A six-second run (see pohlig_hellman_2745098189), stopped wherever it is
 // after 300 ms.

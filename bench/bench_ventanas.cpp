@@ -63,19 +63,10 @@ struct Caso {
     QStringList esperado;
 };
 
-using Factorizar = void (*)(const NumeroGrande&, NumeroGrande&, NumeroGrande&);
-using Logaritmo = void (*)(const NumeroGrande&, const NumeroGrande&, const NumeroGrande&, NumeroGrande&);
-
-void GiganteEnano(const NumeroGrande& alfa, const NumeroGrande& beta, const NumeroGrande& grupo,
-                  NumeroGrande& resultado) {
-    bool interrumpido = false;
-    LogaritmoGiganteEnano(alfa, beta, grupo, resultado, interrumpido);
-}
-
 QString Texto(const NumeroGrande& x) { return QString::fromStdString(NumeroACadena(x)); }
 
 // The row of the factorization examples with this number.
-Caso DeFactorizacion(const char* opcion, Factorizar metodo, const char* numero) {
+Caso DeFactorizacion(const char* opcion, MetodoFactorizacion metodo, const char* numero) {
     for (const CasoFactorizacion& e : CasosFactorizacion()) {
         if (std::string(e.numero) != numero) continue;
         return {QStringLiteral("Factorizacion"),
@@ -95,7 +86,7 @@ Caso DeFactorizacion(const char* opcion, Factorizar metodo, const char* numero) 
 }
 
 // The row of the logarithm examples with this group.
-Caso DeLogaritmo(const char* opcion, Logaritmo metodo, const char* grupo) {
+Caso DeLogaritmo(const char* opcion, MetodoLogaritmo metodo, const char* grupo) {
     for (const CasoLogaritmo& e : CasosLogaritmo()) {
         if (std::string(e.grupo) != grupo) continue;
         return {QStringLiteral("Logaritmo"),
@@ -193,7 +184,7 @@ int main(int argc, char* argv[]) {
         DeFactorizacion("Fracciones", FactorizarFracciones, "57646813079357"),
         DeLogaritmo("Busqueda", LogaritmoBusqueda, "4710883168879506001"),
         DeLogaritmo("Busqueda", LogaritmoBusqueda, "4036962584010807014809213"),
-        DeLogaritmo("GiganteEnano", GiganteEnano, "2745098189"),
+        DeLogaritmo("GiganteEnano", LogaritmoGiganteEnanoSinBanderas, "2745098189"),
         DeLogaritmo("PohligHellman", LogaritmoPohligHellman, "2745098189"),
     };
 

@@ -71,15 +71,6 @@ void Caso(const char* metodo, const std::string& ejemplo, std::size_t digitos, s
     Fila(metodo, ejemplo, std::to_string(digitos), tiempo, resultado);
 }
 
-using Factorizar = void (*)(const NumeroGrande&, NumeroGrande&, NumeroGrande&);
-using Logaritmo = void (*)(const NumeroGrande&, const NumeroGrande&, const NumeroGrande&, NumeroGrande&);
-
-void GiganteEnano(const NumeroGrande& alfa, const NumeroGrande& beta, const NumeroGrande& grupo,
-                  NumeroGrande& resultado) {
-    bool interrumpido = false;
-    LogaritmoGiganteEnano(alfa, beta, grupo, resultado, interrumpido);
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -91,7 +82,7 @@ int main(int argc, char** argv) {
     FijarSemillaAleatoria(1);  // the same random starts in every run of the table
 
     Fila("Método", "Ejemplo", "Dígitos", "Tiempo", "Resultado");
-    for (const auto& [nombre, metodo] : {std::pair<const char*, Factorizar>{"Pollard rho", FactorizarRho},
+    for (const auto& [nombre, metodo] : {std::pair<const char*, MetodoFactorizacion>{"Pollard rho", FactorizarRho},
                                          {"Dixon", FactorizarDixon},
                                          {"Fracciones", FactorizarFracciones}}) {
         for (const CasoFactorizacion& e : CasosFactorizacion()) {
@@ -102,8 +93,8 @@ int main(int argc, char** argv) {
                  [&] { return NumeroACadena(f1) + " * " + NumeroACadena(f2); });
         }
     }
-    for (const auto& [nombre, metodo] : {std::pair<const char*, Logaritmo>{"Búsqueda", LogaritmoBusqueda},
-                                         {"Gigante-enano", GiganteEnano},
+    for (const auto& [nombre, metodo] : {std::pair<const char*, MetodoLogaritmo>{"Búsqueda", LogaritmoBusqueda},
+                                         {"Gigante-enano", LogaritmoGiganteEnanoSinBanderas},
                                          {"Pohlig-Hellman", LogaritmoPohligHellman}}) {
         for (const CasoLogaritmo& e : CasosLogaritmo()) {
             const NumeroGrande alfa = Num(e.alfa);

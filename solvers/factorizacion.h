@@ -19,6 +19,10 @@
 
 #include "bignum/numero_grande.h"
 
+// Any of the three methods, as a window, the laboratory or a benchmark
+// chooses one.
+using MetodoFactorizacion = void (*)(const NumeroGrande& n, NumeroGrande& factor1, NumeroGrande& factor2);
+
 // Pollard's rho method: the first divisor d with 1 < d < n that the walk
 // meets (not always prime), factor1 = d and factor2 = n div d. The walk
 // starts from 2 for up to 20 digits, from a random value above. It ends

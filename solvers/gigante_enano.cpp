@@ -160,6 +160,12 @@ void LogaritmoGiganteEnano(const NumeroGrande& alfa, const NumeroGrande& beta, c
     no_existe();
 }
 
+void LogaritmoGiganteEnanoSinBanderas(const NumeroGrande& alfa, const NumeroGrande& beta,
+                                      const NumeroGrande& grupo, NumeroGrande& resultado) {
+    bool interrumpido = false;
+    LogaritmoGiganteEnano(alfa, beta, grupo, resultado, interrumpido);
+}
+
 void OrdenarTabla(std::vector<ParNumeros>& tabla) {
     if (tabla.size() > kMaxEntradasOrdenables) return;
     for (std::size_t c = 0; c + 1 < tabla.size(); ++c) {

@@ -61,6 +61,18 @@ void LogaritmoBusqueda(const NumeroGrande& alfa, const NumeroGrande& beta, const
 void LogaritmoGiganteEnano(const NumeroGrande& alfa, const NumeroGrande& beta, const NumeroGrande& grupo,
                            NumeroGrande& resultado, bool& interrumpido, bool* existe = nullptr);
 
+// Baby-step giant-step as the logarithm window calls it, in the shape of the
+// other methods: no existence flag (a missing logarithm is error 11) and no
+// interrupted flag (a stop has shown its warning, and the result is 0).
+void LogaritmoGiganteEnanoSinBanderas(const NumeroGrande& alfa, const NumeroGrande& beta,
+                                      const NumeroGrande& grupo, NumeroGrande& resultado);
+
+// Any of the logarithm methods in that shape (exhaustive search, the one
+// above, Pohlig–Hellman), as a window, the laboratory or a benchmark chooses
+// one.
+using MetodoLogaritmo = void (*)(const NumeroGrande& alfa, const NumeroGrande& beta, const NumeroGrande& grupo,
+                                 NumeroGrande& resultado);
+
 // Largest baby-step table LogaritmoGiganteEnano builds: 2^18 entries, for
 // grupo up to about 6.9 * 10^10. Each entry holds two records and their
 // digit storage (some 130 bytes), so the table stays near 35 MiB, and its

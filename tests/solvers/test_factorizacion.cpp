@@ -7,11 +7,9 @@
 
 namespace {
 
-using Metodo = void (*)(const NumeroGrande&, NumeroGrande&, NumeroGrande&);
-
 struct CasoFactorizacion {
     const char* nombre;
-    Metodo metodo;
+    MetodoFactorizacion metodo;
     bool con_tabla;  // false: run where there is no Primos.txt
     const char* n;
     const char* factor1;
@@ -83,7 +81,7 @@ TEST_F(FactorizacionAleatoria, ElProductoDeLosFactoresEsN) {
 
     struct Prueba {
         const char* nombre;
-        Metodo factorizar;
+        MetodoFactorizacion factorizar;
         unsigned long hasta;  // size of the primes: Dixon's walk grows with their distance
         bool puede_rendirse;
     };

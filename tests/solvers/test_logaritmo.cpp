@@ -7,8 +7,6 @@
 
 namespace {
 
-using Logaritmo = void (*)(const NumeroGrande&, const NumeroGrande&, const NumeroGrande&, NumeroGrande&);
-
 void GiganteEnano(const NumeroGrande& alfa, const NumeroGrande& beta, const NumeroGrande& grupo,
                   NumeroGrande& resultado) {
     bool interrumpido = true;
@@ -18,7 +16,7 @@ void GiganteEnano(const NumeroGrande& alfa, const NumeroGrande& beta, const Nume
 
 struct CasoLogaritmo {
     const char* nombre;
-    Logaritmo metodo;
+    MetodoLogaritmo metodo;
     const char* alfa;
     const char* beta;
     const char* grupo;
@@ -237,7 +235,7 @@ protected:
         }
     }
 
-    void Comprobar(Logaritmo metodo, const mpz_class& alfa, const mpz_class& x, const mpz_class& p) {
+    void Comprobar(MetodoLogaritmo metodo, const mpz_class& alfa, const mpz_class& x, const mpz_class& p) {
         mpz_class beta;
         mpz_powm(beta.get_mpz_t(), alfa.get_mpz_t(), x.get_mpz_t(), p.get_mpz_t());
         SCOPED_TRACE(alfa.get_str() + "^x = " + beta.get_str() + " mod " + p.get_str());

@@ -31,11 +31,9 @@ const RasgosFormulario kRasgos{
 // before " Preparado".
 constexpr OrdenEjecucion kOrden{.hora_antes_que_puntero = true, .puntero_antes_que_preparado = true};
 
-using Metodo = void (*)(const NumeroGrande&, NumeroGrande&, NumeroGrande&);
-
 // What a run hands its worker and gets back.
 struct Factores {
-    Metodo metodo;
+    MetodoFactorizacion metodo;
     NumeroGrande n;
     NumeroGrande factor1;
     NumeroGrande factor2;

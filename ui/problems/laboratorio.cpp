@@ -72,19 +72,9 @@ constexpr std::array<DatosMetodo, 3> kMetodosLogaritmo{{
 // Told apart when projected and when printed in grey.
 const std::array<QColor, 3> kColores{QColor(0x1f, 0x61, 0x8d), QColor(0xd3, 0x54, 0x00), QColor(0x1e, 0x84, 0x49)};
 
-using FuncionFactorizar = void (*)(const NumeroGrande&, NumeroGrande&, NumeroGrande&);
-using FuncionLogaritmo = void (*)(const NumeroGrande&, const NumeroGrande&, const NumeroGrande&, NumeroGrande&);
-
-// Baby-step giant-step as the logarithm window calls it: a missing
-// logarithm is said by its own error.
-void GiganteEnano(const NumeroGrande& alfa, const NumeroGrande& beta, const NumeroGrande& grupo,
-                  NumeroGrande& resultado) {
-    bool interrumpido = false;
-    LogaritmoGiganteEnano(alfa, beta, grupo, resultado, interrumpido);
-}
-
-constexpr std::array<FuncionFactorizar, 3> kFactorizar{FactorizarRho, FactorizarDixon, FactorizarFracciones};
-constexpr std::array<FuncionLogaritmo, 3> kLogaritmo{LogaritmoBusqueda, GiganteEnano, LogaritmoPohligHellman};
+constexpr std::array<MetodoFactorizacion, 3> kFactorizar{FactorizarRho, FactorizarDixon, FactorizarFracciones};
+constexpr std::array<MetodoLogaritmo, 3> kLogaritmo{LogaritmoBusqueda, LogaritmoGiganteEnanoSinBanderas,
+                                                   LogaritmoPohligHellman};
 
 // The error a method gives for numbers too large for it.
 constexpr int kErrorDemasiadoGrande = 13;

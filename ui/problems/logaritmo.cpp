@@ -35,19 +35,9 @@ const RasgosFormulario kRasgos{
 // before the pointer comes back.
 constexpr OrdenEjecucion kOrden{.hora_antes_que_puntero = false, .puntero_antes_que_preparado = false};
 
-using Metodo = void (*)(const NumeroGrande&, const NumeroGrande&, const NumeroGrande&, NumeroGrande&);
-
-// Baby-step giant-step as the window calls it: its interrupted flag is not
-// read, and a missing logarithm is said by its own error.
-void GiganteEnano(const NumeroGrande& alfa, const NumeroGrande& beta, const NumeroGrande& grupo,
-                  NumeroGrande& resultado) {
-    bool interrumpido = false;
-    LogaritmoGiganteEnano(alfa, beta, grupo, resultado, interrumpido);
-}
-
 // What a run hands its worker and gets back.
 struct Datos {
-    Metodo metodo;
+    MetodoLogaritmo metodo;
     NumeroGrande alfa;
     NumeroGrande beta;
     NumeroGrande grupo;
@@ -115,7 +105,7 @@ void Logaritmo::Calcular() {
 
     auto datos = std::make_shared<Datos>();
     datos->metodo = busqueda_->isChecked()        ? LogaritmoBusqueda
-                    : gigante_enano_->isChecked() ? GiganteEnano
+                    : gigante_enano_->isChecked() ? LogaritmoGiganteEnanoSinBanderas
                                                   : LogaritmoPohligHellman;
     datos->alfa = NumeroDe(num1_);
     datos->beta = NumeroDe(num2_);
