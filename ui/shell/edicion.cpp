@@ -36,15 +36,14 @@ QWidget* FocoEn(QWidget* ventana) {
     return foco != nullptr && ventana->isAncestorOf(foco) ? foco : nullptr;
 }
 
-// The text box a widget is, or whose viewport it is.
+// The text box a widget is.
 QLineEdit* CajaDe(QObject* objeto) { return qobject_cast<QLineEdit*>(objeto); }
-QTextEdit* TextoRicoDe(QObject* objeto) {
-    if (auto* texto = qobject_cast<QTextEdit*>(objeto)) return texto;
-    return objeto != nullptr ? qobject_cast<QTextEdit*>(objeto->parent()) : nullptr;
-}
-QPlainTextEdit* TextoPlanoDe(QObject* objeto) {
-    if (auto* texto = qobject_cast<QPlainTextEdit*>(objeto)) return texto;
-    return objeto != nullptr ? qobject_cast<QPlainTextEdit*>(objeto->parent()) : nullptr;
+// A box of several lines (QTextEdit, QPlainTextEdit) the widget is, or
+// whose viewport it is.
+template <class Texto>
+Texto* TextoDe(QObject* objeto) {
+    if (auto* texto = qobject_cast<Texto*>(objeto)) return texto;
+    return objeto != nullptr ? qobject_cast<Texto*>(objeto->parent()) : nullptr;
 }
 
 }  // namespace
@@ -195,7 +194,8 @@ bool ComandosEdicion::eventFilter(QObject* objeto, QEvent* evento) {
             // commands are offered instead, in the same states as the Edit menu.
             QWidget* ventana = VentanaDe(objeto);
             if (ventana == nullptr || GrupoEdicionDe(ventana) == GrupoEdicion::Ninguno) return false;
-            if (CajaDe(objeto) == nullptr && TextoRicoDe(objeto) == nullptr && TextoPlanoDe(objeto) == nullptr) {
+            if (CajaDe(objeto) == nullptr && TextoDe<QTextEdit>(objeto) == nullptr &&
+                TextoDe<QPlainTextEdit>(objeto) == nullptr) {
                 return false;
             }
             Actualizar();
