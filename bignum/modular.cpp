@@ -185,10 +185,12 @@ void MaximoComunDivisor(const NumeroGrande& A_entrada, const NumeroGrande& B_ent
         CopiarNumero(Resultado, S);
         return;
     }
-    CopiarNumero(Resultado, resto);
-    Resultado.Longitud = static_cast<std::int16_t>(longitud);
-    Resultado.Digitos.resize(longitud);
-    Resultado.Signo = '+';
+    // The inputs are no longer read: the remainder's storage changes place
+    // with Resultado's.
+    resto.Digitos.resize(longitud);
+    resto.Longitud = static_cast<std::int16_t>(longitud);
+    resto.Signo = '+';
+    std::swap(Resultado, resto);
 }
 
 NumeroGrande MaximoComunDivisor(const NumeroGrande& A, const NumeroGrande& B) {

@@ -648,9 +648,8 @@ CUERPO int RaizCuerpo(const Cifra* x, int n, Cifra* raiz) {
             const double estimacion = (arriba_a + 2.0) / arriba_t;
             digito = estimacion >= 9.0 ? 9 : static_cast<int>(estimacion);
         }
-        // Lower the digit while (10 T + x) x > A'.
-        for (;; --digito) {
-            if (digito == 0) break;
+        // Lower the digit while (10 T + x) x > A' (the digit 0 always fits).
+        for (; digito > 0; --digito) {
             // diferencia = A' - x (10 T + x), lazily, then settled.
             const int largo = std::max(la, lt + 1);
             for (int i = 0; i < largo; ++i) diferencia[i] = i < la ? a[i] : 0;

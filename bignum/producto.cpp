@@ -45,18 +45,16 @@ bool ProductoMagnitudes(const NumeroGrande& A, const NumeroGrande& B, NumeroGran
     }
     const int la = A.Longitud, lb = B.Longitud;
     if (la + lb - 1 > kMaxDigitos) return false;
-    if (la + lb > kMaxDigitos) {  // the product may still fit: compute and see
-        NumeroGrande r;
-        const int longitud = EscribirProducto(A, B, r, [&](std::uint8_t* d) {
-            return motor::Actuales().Producto(A.Digitos.data(), la, B.Digitos.data(), lb, d);
-        });
-        if (longitud > kMaxDigitos) return false;
-        R = std::move(r);
+    const auto producto = [&](std::uint8_t* d) {
+        return motor::Actuales().Producto(A.Digitos.data(), la, B.Digitos.data(), lb, d);
+    };
+    if (la + lb <= kMaxDigitos) {
+        EscribirProducto(A, B, R, producto);
         return true;
     }
-    EscribirProducto(A, B, R, [&](std::uint8_t* d) {
-        return motor::Actuales().Producto(A.Digitos.data(), la, B.Digitos.data(), lb, d);
-    });
+    NumeroGrande r;  // the product may still fit: compute and see
+    if (EscribirProducto(A, B, r, producto) > kMaxDigitos) return false;
+    R = std::move(r);
     return true;
 }
 
