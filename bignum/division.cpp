@@ -7,7 +7,6 @@
 // schoolbook one; the bookkeeping that makes each step cheap (lazy digits,
 // the digit estimated from the top positions and made up for by the next
 // step) is described in motor.h.
-#include <algorithm>
 
 #include "bignum/aritmetica.h"
 #include "bignum/comprobaciones.h"

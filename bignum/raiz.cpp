@@ -7,7 +7,6 @@
 #include "bignum/interno.h"
 #include "bignum/motor.h"
 
-using bignum_interno::Cero;
 using bignum_interno::Dimensionar;
 
 namespace {
