@@ -207,6 +207,9 @@ const std::vector<Ejemplo> kEjemplos{
     // The 10-digit example: x = m * h + j.
     {"paso-gigante-paso-enano.html", Op::Potencia, {"117371", "642811237", "2745098189"}, "1868877149"},
     {"paso-gigante-paso-enano.html", Op::Division, {"642811237", "52394"}, "12268, 41645"},
+    // The line's two phases on the largest table: x = m * h + j near the last giant step.
+    {"paso-gigante-paso-enano.html", Op::Potencia, {"2", "67711917444", "68719476731"}, "3"},
+    {"paso-gigante-paso-enano.html", Op::Division, {"67711917444", "262144"}, "258300, 122244"},
 
     {"pohlig-hellman.html", Op::PohligHellman, {"2", "3", "11"}, "8"},
     {"pohlig-hellman.html", Op::Potencia, {"2", "5", "11"}, "10"},
@@ -241,6 +244,8 @@ const std::vector<Ejemplo> kEjemplos{
     {"logaritmo-discreto.html", Op::Suma, {"642811237", "1"}, "642811238"},
     {"logaritmo-discreto.html", Op::Primo, {"68719476731"}, "Sí"},
     {"logaritmo-discreto.html", Op::TablaGiganteEnano, {"68719476731"}, "262144"},
+    {"logaritmo-discreto.html", Op::Potencia, {"2", "67711917444", "68719476731"}, "3"},
+    {"logaritmo-discreto.html", Op::Division, {"67711917444", "262144"}, "258300, 122244"},
 
     {"ejemplos-logaritmo.html", Op::Potencia, {"1381", "2225", "7853"}, "37"},
     {"ejemplos-logaritmo.html", Op::Potencia, {"2", "89", "1087"}, "218"},
