@@ -84,7 +84,7 @@ void BM_MaximoComunDivisor(benchmark::State& state) {
         benchmark::DoNotOptimize(mcd);
     }
 }
-BENCHMARK(BM_MaximoComunDivisor)->Arg(14)->Arg(32)->Arg(300)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MaximoComunDivisor)->Arg(14)->Arg(32)->Arg(300)->Unit(benchmark::kMicrosecond);
 
 void BM_InversoModular(benchmark::State& state) {
     const int cifras = static_cast<int>(state.range(0));
@@ -97,7 +97,7 @@ void BM_InversoModular(benchmark::State& state) {
     } while (!EsUno(MaximoComunDivisor(a, m)));
     for (auto _ : state) benchmark::DoNotOptimize(InversoModular(a, m));
 }
-BENCHMARK(BM_InversoModular)->Arg(19)->Arg(300)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_InversoModular)->Arg(19)->Arg(300)->Unit(benchmark::kMicrosecond);
 
 // The root of a number of the given digits.
 void BM_RaizEntera(benchmark::State& state) {

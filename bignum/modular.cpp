@@ -213,35 +213,27 @@ NumeroGrande InversoModular(const NumeroGrande& A_entrada, const NumeroGrande& M
     }
 
     NumeroGrande resultado;
-    if (ComprobarPrimosRelativos(MaximoComunDivisor(A, M))) return resultado;
-    // 1 is its own inverse, modulo 1 and 0 too. Euclid below would start by
-    // dividing by the zero remainder of M div 1.
-    if (EsUno(M) || EsUno(A)) {
+    // Modulo 0 or 1, and for A = 0 or 1, the gcd alone decides: 1 is its own
+    // inverse, and there is no remainder to take.
+    if (EsCero(M) || EsUno(M) || EsCero(A) || EsUno(A)) {
+        if (ComprobarPrimosRelativos(MaximoComunDivisor(A, M))) return resultado;
         Uno(resultado);
         return resultado;
     }
-
-    // Euclid on (M, A) keeping R = -Q*A and N = C*A (mod M) with Q, C >= 0.
-    // Every number here lies in [0, M], so no product overflows and nothing
-    // below shows a dialog; the working records belong to this thread.
-    thread_local NumeroGrande n, q, r, c, t, producto;
-    CopiarNumero(n, A);
-    bignum_interno::DividirMagnitudes(M, n, &q, r);
-    Uno(c);
-    for (;;) {
-        if (EsUno(r)) {
-            Restar(M, q, resultado);
-            return resultado;
-        }
-        bignum_interno::DividirMagnitudes(n, r, &t, n);
-        bignum_interno::ProductoMagnitudes(t, q, producto);
-        Sumar(c, producto, c);
-        if (EsUno(n)) {
-            CopiarNumero(resultado, c);
-            return resultado;
-        }
-        bignum_interno::DividirMagnitudes(r, n, &t, r);
-        bignum_interno::ProductoMagnitudes(t, c, producto);
-        Sumar(q, producto, q);
+    // Otherwise 2 <= A < M: one Euclid on (M, A) finds the gcd and, when it
+    // is 1, the inverse (motor.h).
+    thread_local NumeroGrande r;
+    Dimensionar(r, M.Longitud);
+    int longitud = 0;
+    const bool existe = bignum_interno::motor::Actuales().Inverso(M.Digitos.data(), M.Longitud, A.Digitos.data(),
+                                                                 A.Longitud, r.Digitos.data(), &longitud);
+    r.Digitos.resize(longitud);
+    r.Longitud = static_cast<std::int16_t>(longitud);
+    r.Signo = '+';
+    if (!existe) {
+        ComprobarPrimosRelativos(r);  // the gcd, which is not 1: error 3
+        return resultado;
     }
+    std::swap(resultado, r);
+    return resultado;
 }

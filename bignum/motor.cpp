@@ -25,6 +25,7 @@ struct Espacio {
     std::vector<std::int32_t> divisor;
     std::vector<std::int32_t> cociente;
     std::vector<Cifra> euclides[2];
+    std::vector<Cifra> cofactores[4];
     std::vector<Cifra> potencia[3];
     std::vector<Cifra> raiz[3];
     std::vector<std::int32_t> diferencia;
@@ -353,8 +354,18 @@ CUERPO void PrepararDivisor(const Cifra* d, int ld, std::vector<std::int32_t>& a
 // and more only if the remainder was further off, which the loop allows
 // for as a guard).
 CUERPO int CorregirResto(Cifra* r, const Cifra* d, int n, std::int64_t acarreo) {
+    // From the top, eight positions at a time: a little-endian word of
+    // digits has its most significant digit in its top byte, so the words
+    // compare as the digits do.
     const auto menor_que_d = [&] {
-        for (int i = n - 1; i >= 0; --i) {
+        int i = n;
+        for (; i >= 8; i -= 8) {
+            std::uint64_t wr, wd;
+            std::memcpy(&wr, r + i - 8, 8);
+            std::memcpy(&wd, d + i - 8, 8);
+            if (wr != wd) return wr < wd;
+        }
+        for (--i; i >= 0; --i) {
             if (r[i] != d[i]) return r[i] < d[i];
         }
         return false;
@@ -537,22 +548,56 @@ CUERPO std::uint64_t Valor8(const Cifra* p) {
 }
 
 // Room around the digits of Euclid's numbers: zeros that the reads of whole
-// words below the units and above the top digit find.
+// words below the units and above the top digit find, and that the writes
+// of a whole group of eight digits past the top may cover.
 constexpr int kMargenEuclides = 16;
+
+// The eight digits of v (0..99999999), least significant first, as the
+// bytes of a 64-bit word in memory order.
+CUERPO std::uint64_t OchoCifras(std::uint32_t v) {
+    const std::uint32_t alto = v / 10000;
+    return CuatroCifras(v - 10000 * alto) | static_cast<std::uint64_t>(CuatroCifras(alto)) << 32;
+}
 
 // r = g mod s for g >= s > 0 normalised, s of lg - 1 or lg digits, so that the
 // quotient g div s is a number below 100, estimated at once from the top 16
 // positions of both; returns the length of r. g and s have kMargenEuclides
-// zeros on each side; r may be g; t has room for lg counters.
-CUERPO int RestoCorto(const Cifra* g, int lg, const Cifra* s, Cifra* r, std::int32_t* t) {
+// zeros on each side; r may be g. The quotient goes to *cociente when it is
+// not null.
+//
+// The remainder's digits are made eight at a time: each group of eight
+// positions of g and s is read as one number below 10^8, the group of
+// g - q s is split into its own carry and eight digits before the carry
+// from the group below arrives, and that carry, small next to 10^8, moves
+// the group by at most one unit of 10^8.
+CUERPO int RestoCorto(const Cifra* g, int lg, const Cifra* s, Cifra* r, std::int64_t* cociente = nullptr) {
+    constexpr std::int64_t kGrupo = 100000000;
     const std::uint64_t g_arriba = Valor8(g + lg - 8) * 100000000 + Valor8(g + lg - 16);
     const std::uint64_t s_arriba = Valor8(s + lg - 8) * 100000000 + Valor8(s + lg - 16);
-    const auto q = static_cast<std::int32_t>(g_arriba / s_arriba);
-    for (int i = 0; i < lg; ++i) t[i] = g[i] - q * s[i];
-    const std::int64_t acarreo = Asentar(t, lg, r);  // the value is acarreo * 10^lg + r
-    // The estimate may be one off either way (the positions below the top
-    // 16); s has zeros above its digits up to lg.
-    CorregirResto(r, s, lg, acarreo);
+    // In floating point, which divides several times faster than 64-bit
+    // integers: the rounding can only move the estimate by one more.
+    const auto q = static_cast<std::int64_t>(static_cast<double>(g_arriba) / static_cast<double>(s_arriba));
+    const int posiciones = (lg + 7) / 8 * 8;
+    std::int64_t acarreo = 0;
+    for (int i = 0; i < posiciones; i += 8) {
+        // g - q s over the group lies in (-100 * 10^8, 10^8): shifted to be
+        // non-negative, its carry and its low part are an unsigned division.
+        const auto desplazado =
+            static_cast<std::uint64_t>(static_cast<std::int64_t>(Valor8(g + i)) -
+                                       q * static_cast<std::int64_t>(Valor8(s + i)) + 100 * kGrupo);
+        const auto alto = static_cast<std::int64_t>(desplazado / kGrupo);
+        const std::int64_t bajo = static_cast<std::int64_t>(desplazado) - alto * kGrupo + acarreo;
+        const std::int64_t k = static_cast<std::int64_t>(bajo >= kGrupo) - static_cast<std::int64_t>(bajo < 0);
+        acarreo = alto - 100 + k;
+        const std::uint64_t ocho = OchoCifras(static_cast<std::uint32_t>(bajo - k * kGrupo));
+        std::memcpy(r + i, &ocho, 8);
+    }
+    // The value is acarreo * 10^posiciones + r. The estimate may be one off
+    // either way (the positions below the top 16), and now and then one more
+    // (the rounding), which the correction's loop takes; s has zeros above
+    // its digits up to posiciones.
+    const int ajuste = CorregirResto(r, s, posiciones, acarreo);
+    if (cociente != nullptr) *cociente = q + ajuste;
     return SinCerosArriba(r, lg);
 }
 
@@ -571,17 +616,16 @@ CUERPO int EuclidesCuerpo(const Cifra* g0, int lg0, const Cifra* s0, int ls0, Ci
     std::memcpy(a, g0, static_cast<std::size_t>(lg0));
     std::memcpy(b, s0, static_cast<std::size_t>(ls0));
     int la = lg0, lb = ls0;
-    std::int32_t* t = Tomar(e.diferencia, lg0);
     int divisiones = 0;
     while (lb > 1 || b[0] != 0) {
         int resto;
         if (la <= lb + 1) {
-            resto = RestoCorto(a, la, b, a, t);
+            resto = RestoCorto(a, la, b, a);  // writes the zeros above its digits too
         } else {
             int sin_uso = 0;
             DivisionCuerpo(a, la, b, lb, nullptr, &sin_uso, a, &resto);
+            std::fill(a + resto, a + la, Cifra{0});  // the zeros above the digits
         }
-        std::fill(a + resto, a + la, Cifra{0});  // the zeros above the digits
         la = resto;
         ++divisiones;
         std::swap(a, b);
@@ -590,6 +634,88 @@ CUERPO int EuclidesCuerpo(const Cifra* g0, int lg0, const Cifra* s0, int ls0, Ci
     std::memcpy(r, a, static_cast<std::size_t>(la));
     *lr = la;
     return divisiones;
+}
+
+// s += f * x for f below 100 (ls and lx digits, both with zeros above them
+// for at least ten positions past the longer); returns the length of the
+// sum. Eight digits at a time, as RestoCorto, with only carries upward.
+CUERPO int SumarMultiplo(Cifra* s, int ls, const Cifra* x, int lx, std::int64_t f) {
+    constexpr std::uint64_t kGrupo = 100000000;
+    const int posiciones = (std::max(ls, lx) + 3 + 7) / 8 * 8;
+    std::uint64_t acarreo = 0;
+    for (int i = 0; i < posiciones; i += 8) {
+        const std::uint64_t v = Valor8(s + i) + static_cast<std::uint64_t>(f) * Valor8(x + i) + acarreo;
+        acarreo = v / kGrupo;
+        const std::uint64_t ocho = OchoCifras(static_cast<std::uint32_t>(v - acarreo * kGrupo));
+        std::memcpy(s + i, &ocho, 8);
+    }
+    return SinCerosArriba(s, posiciones);
+}
+
+// The inverse of a modulo m (2 <= a < m, normalised) by Euclid's remainders
+// on (m, a), carrying for each remainder r_k the cofactor s_k with
+// a * s_k = (-1)^k r_k (mod m): s_(k+1) = s_(k-1) + q s_k for the quotient q
+// of that remainder. At the remainder 1 the inverse is s_k or m - s_k; a
+// remainder 0 first means the gcd, the remainder before it, is not 1.
+// Returns whether the inverse exists; r (room for lm digits) gets it, or
+// else the gcd, and *lr its length.
+template <class V>
+CUERPO bool InversoCuerpo(const Cifra* m, int lm, const Cifra* a0, int la0, Cifra* r, int* lr) {
+    Espacio& e = EspacioDeEsteHilo();
+    const int tamano = kMargenEuclides + lm + kMargenEuclides;
+    Cifra* a = Tomar(e.euclides[0], tamano) + kMargenEuclides;  // r_(k-1)
+    Cifra* b = Tomar(e.euclides[1], tamano) + kMargenEuclides;  // r_k
+    Cifra* s0 = Tomar(e.cofactores[0], tamano) + kMargenEuclides;  // s_(k-1)
+    Cifra* s1 = Tomar(e.cofactores[1], tamano) + kMargenEuclides;  // s_k
+    for (Cifra* x : {a, b, s0, s1}) std::fill(x - kMargenEuclides, x - kMargenEuclides + tamano, Cifra{0});
+    // A quotient of 100 or more, and its product by s_k (at most m).
+    Cifra* cociente = Tomar(e.cofactores[2], lm + 1);
+    Cifra* producto = Tomar(e.cofactores[3], 2 * lm + 2 + kMargenEuclides);
+    std::memcpy(a, m, static_cast<std::size_t>(lm));
+    std::memcpy(b, a0, static_cast<std::size_t>(la0));
+    s1[0] = 1;
+    int la = lm, lb = la0, ls0 = 1, ls1 = 1;
+    bool impar = false;  // k odd
+    for (;;) {
+        if (lb == 1 && b[0] <= 1) break;
+        int resto = 0;
+        if (la <= lb + 1) {
+            std::int64_t q = 0;
+            resto = RestoCorto(a, la, b, a, &q);
+            ls0 = SumarMultiplo(s0, ls0, s1, ls1, q);
+        } else {
+            int lq = 0;
+            DivisionCuerpo(a, la, b, lb, cociente, &lq, a, &resto);
+            std::fill(a + resto, a + la, Cifra{0});  // the zeros above the digits
+            const int lp = ProductoCuerpo<V>(cociente, lq, s1, ls1, producto);
+            std::fill(producto + lp, producto + lp + kMargenEuclides, Cifra{0});
+            ls0 = SumarMultiplo(s0, ls0, producto, lp, 1);
+        }
+        la = resto;
+        std::swap(a, b);
+        std::swap(la, lb);
+        std::swap(s0, s1);
+        std::swap(ls0, ls1);
+        impar = !impar;
+    }
+    if (b[0] == 0) {  // the gcd, r_(k-1), is not 1
+        std::memcpy(r, a, static_cast<std::size_t>(la));
+        *lr = la;
+        return false;
+    }
+    if (!impar) {
+        std::memcpy(r, s1, static_cast<std::size_t>(ls1));
+        *lr = ls1;
+        return true;
+    }
+    int prestamo = 0;  // r = m - s_k, with s_k below m
+    for (int i = 0; i < lm; ++i) {
+        const int v = m[i] - s1[i] - prestamo;
+        prestamo = v < 0;
+        r[i] = static_cast<Cifra>(v + 10 * prestamo);
+    }
+    *lr = SinCerosArriba(r, lm);
+    return true;
 }
 
 // Integer square root by the long-hand method on pairs of digits. With Q
@@ -683,6 +809,9 @@ int RaizPortable(const Cifra* x, int n, Cifra* r) { return RaizCuerpo(x, n, r); 
 int EuclidesPortable(const Cifra* g, int lg, const Cifra* s, int ls, Cifra* r, int* lr) {
     return EuclidesCuerpo(g, lg, s, ls, r, lr);
 }
+bool InversoPortable(const Cifra* m, int lm, const Cifra* a, int la, Cifra* r, int* lr) {
+    return InversoCuerpo<Vector8>(m, lm, a, la, r, lr);
+}
 int PotenciaPortable(const Cifra* base, int lb, const Cifra* bits, int nbits, const Cifra* m, int lm, Cifra* r) {
     return PotenciaCuerpo<Vector8>(base, lb, bits, nbits, m, lm, r);
 }
@@ -700,6 +829,9 @@ void DivisionPortable(const Cifra* n, int ln, const Cifra* d, int ld, Cifra* q, 
 [[gnu::target("avx2")]] int EuclidesAvx2(const Cifra* g, int lg, const Cifra* s, int ls, Cifra* r, int* lr) {
     return EuclidesCuerpo(g, lg, s, ls, r, lr);
 }
+[[gnu::target("avx2")]] bool InversoAvx2(const Cifra* m, int lm, const Cifra* a, int la, Cifra* r, int* lr) {
+    return InversoCuerpo<Vector16>(m, lm, a, la, r, lr);
+}
 [[gnu::target("avx2")]] int PotenciaAvx2(const Cifra* base, int lb, const Cifra* bits, int nbits, const Cifra* m,
                                          int lm, Cifra* r) {
     return PotenciaCuerpo<Vector16>(base, lb, bits, nbits, m, lm, r);
@@ -709,8 +841,8 @@ void DivisionPortable(const Cifra* n, int ln, const Cifra* d, int ld, Cifra* q, 
     DivisionCuerpo(n, ln, d, ld, q, lq, r, lr);
 }
 
-constexpr Nucleos kPortables{"portable", ProductoPortable, CuadradoPortable, DivisionPortable, RaizPortable, EuclidesPortable, PotenciaPortable};
-constexpr Nucleos kAvx2{"avx2", ProductoAvx2, CuadradoAvx2, DivisionAvx2, RaizAvx2, EuclidesAvx2, PotenciaAvx2};
+constexpr Nucleos kPortables{"portable", ProductoPortable, CuadradoPortable, DivisionPortable, RaizPortable, EuclidesPortable, InversoPortable, PotenciaPortable};
+constexpr Nucleos kAvx2{"avx2", ProductoAvx2, CuadradoAvx2, DivisionAvx2, RaizAvx2, EuclidesAvx2, InversoAvx2, PotenciaAvx2};
 
 const Nucleos& Elegir() {
     const Nucleos* avx2 = Avx2();

@@ -53,6 +53,9 @@ using Cifra = std::uint8_t;
 //              quotient estimated from the top 16 digits and one pass over
 //              the digits subtracting it times the divisor; the others as
 //              Division.
+//   Inverso    as Euclides, and per remainder one more pass over the
+//              cofactor's digits adding the quotient times the other
+//              cofactor (a Producto when the quotient is 100 or more).
 //   Potencia   per bit of the exponent a Cuadrado and a Division by the
 //              modulus (made ready once), and per 1-bit a Producto and a
 //              Division.
@@ -84,6 +87,12 @@ struct Nucleos {
     // remainder and *lr its length. Returns the number of divisions made: 1
     // when s divides g, and r is then s.
     int (*Euclides)(const Cifra* g, int lg, const Cifra* s, int ls, Cifra* r, int* lr);
+
+    // The inverse of a modulo m, for 2 <= a < m (normalised), by Euclid's
+    // remainders on (m, a) with their cofactors: true, with the inverse in r
+    // (room for lm digits) and its length in *lr, or false, with gcd(m, a),
+    // which is not 1, there instead.
+    bool (*Inverso)(const Cifra* m, int lm, const Cifra* a, int la, Cifra* r, int* lr);
 
     // base^e mod m (base and m normalised, m non-zero) by squaring and
     // multiplying from the lowest of e's bits bits[0..nbits), nbits >= 2,

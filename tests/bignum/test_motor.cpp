@@ -83,7 +83,7 @@ TEST_F(Motor, DivisionesIguales) {
     }
 }
 
-TEST_F(Motor, RaicesYEuclidesIguales) {
+TEST_F(Motor, RaicesEuclidesEInversosIguales) {
     for (int n : kLongitudes) {
         const auto x = Al_azar(n, rng_);
         std::vector<Cifra> r1((n + 1) / 2, 7), r2((n + 1) / 2, 7);
@@ -100,6 +100,31 @@ TEST_F(Motor, RaicesYEuclidesIguales) {
             const int d2 = avx2_.Euclides(x.data(), n, s.data(), ls, g2.data(), &lg2);
             ASSERT_EQ(d1, d2) << "gcd " << Texto(x, n) << ", " << Texto(s, ls);
             ASSERT_EQ(Texto(g1, lg1), Texto(g2, lg2)) << "gcd " << Texto(x, n) << ", " << Texto(s, ls);
+
+            // The inverse of s modulo x: the same in both sets; s times it
+            // leaves 1 modulo x, and without it the gcd is Euclid's.
+            std::vector<Cifra> i1(n, 7), i2(n, 7);
+            int li1 = 0, li2 = 0;
+            const bool e1 = portables_.Inverso(x.data(), n, s.data(), ls, i1.data(), &li1);
+            const bool e2 = avx2_.Inverso(x.data(), n, s.data(), ls, i2.data(), &li2);
+            ASSERT_EQ(e1, e2) << "inverse of " << Texto(s, ls) << " mod " << Texto(x, n);
+            ASSERT_EQ(Texto(i1, li1), Texto(i2, li2)) << "inverse of " << Texto(s, ls) << " mod " << Texto(x, n);
+            ASSERT_EQ(e1, Texto(g1, lg1) == "1") << "gcd " << Texto(x, n) << ", " << Texto(s, ls);
+            if (!e1) {
+                ASSERT_EQ(Texto(i1, li1), Texto(g1, lg1));
+                continue;
+            }
+            std::vector<Cifra> producto(ls + li1 + 1), q(ls + li1), resto(n);
+            const int lp = avx2_.Producto(s.data(), ls, i1.data(), li1, producto.data());
+            int lq = 0, lr = 0;
+            if (lp >= n) {
+                avx2_.Division(producto.data(), lp, x.data(), n, q.data(), &lq, resto.data(), &lr);
+            } else {
+                resto.assign(producto.begin(), producto.begin() + lp);
+                lr = lp;
+            }
+            ASSERT_EQ(Texto(resto, lr), "1") << "inverse " << Texto(i1, li1) << " of " << Texto(s, ls) << " mod "
+                                             << Texto(x, n);
         }
     }
 }
