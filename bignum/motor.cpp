@@ -266,15 +266,21 @@ CUERPO std::int64_t Piso(std::int64_t t, std::int64_t divisor) {
     return t - q * divisor < 0 ? q - 1 : q;
 }
 
-// The four digits of v (0..9999), least significant first, as the bytes of a
-// 32-bit word in memory order: v splits into two halves of 0..99 in 16-bit
-// lanes, and each lane into its tens and units at once.
-CUERPO std::uint32_t CuatroCifras(std::uint32_t v) {
-    const std::uint32_t centenas = (v * 5243) >> 19;  // v / 100 for v < 43699
-    const std::uint32_t mitades = (v - 100 * centenas) | centenas << 16;
-    const std::uint32_t decenas = ((mitades * 103) >> 10) & 0x000F000F;  // x / 10 for x < 100, per lane
-    return (mitades - 10 * decenas) | decenas << 8;
-}
+// The four digits of every v in 0..9999, least significant first, as the
+// bytes of a 32-bit word in memory order: a look-up in this 40 KB table is a
+// few instructions where splitting v is a dozen, and the table stays in the
+// cache while a long run of digits is written.
+struct TablaCuatroCifras {
+    std::uint32_t bytes[10000];
+    constexpr TablaCuatroCifras() : bytes() {
+        for (std::uint32_t v = 0; v < 10000; ++v) {
+            bytes[v] = v % 10 | (v / 10 % 10) << 8 | (v / 100 % 10) << 16 | (v / 1000) << 24;
+        }
+    }
+};
+constexpr TablaCuatroCifras kTablaCuatroCifras;
+
+CUERPO std::uint32_t CuatroCifras(std::uint32_t v) { return kTablaCuatroCifras.bytes[v]; }
 
 // Counters w[0..n) of any sign into the digits r[0..n); returns the carry
 // out of the top, so that the value is carry * 10^n + r. Four positions are
