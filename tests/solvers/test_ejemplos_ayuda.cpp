@@ -228,6 +228,7 @@ const std::vector<Ejemplo> kEjemplos{
     // Every gamma is 1 and every digit comes out 1.
     {"pohlig-hellman.html", Op::PohligHellman, {"1", "1", "17"}, "15"},
     {"pohlig-hellman.html", Op::PohligHellman, {"1", "1", "13"}, "7"},
+    {"pohlig-hellman.html", Op::PohligHellman, {"2", "3", "10"}, "0 (error 3) (error 5)"},
     {"pohlig-hellman.html", Op::LimiteGiganteEnano, {}, "262144, 68719476736"},
     {"pohlig-hellman.html", Op::FactoresOrden, {"20847858316750656"}, "2^6 3^2 59 191 12281 261529"},
     {"pohlig-hellman.html", Op::Potencia, {"117371", "642811237", "2745098189"}, "1868877149"},
@@ -236,6 +237,8 @@ const std::vector<Ejemplo> kEjemplos{
 
     {"logaritmo-discreto.html", Op::PohligHellman, {"1", "1", "17"}, "15"},
     {"logaritmo-discreto.html", Op::PohligHellman, {"1", "1", "13"}, "7"},
+    // A Grupo that is not prime: a digit's search lacks an inverse, then the method fails.
+    {"logaritmo-discreto.html", Op::PohligHellman, {"2", "3", "10"}, "0 (error 3) (error 5)"},
     {"logaritmo-discreto.html", Op::LimiteGiganteEnano, {}, "262144, 68719476736"},
     {"logaritmo-discreto.html", Op::Potencia, {"117371", "642811237", "2745098189"}, "1868877149"},
     {"logaritmo-discreto.html", Op::TablaGiganteEnano, {"2745098189"}, "52394"},
