@@ -110,7 +110,7 @@ void BM_RaizEntera(benchmark::State& state) {
         benchmark::DoNotOptimize(raiz);
     }
 }
-BENCHMARK(BM_RaizEntera)->Arg(14)->Arg(600)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RaizEntera)->Arg(14)->Arg(600)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -771,11 +771,16 @@ CUERPO int RaizCuerpo(const Cifra* x, int n, Cifra* raiz) {
             // read (at most 15 digits, exact in a double): A' < (arriba_a + 1)
             // 10^s and 10 T >= arriba_t 10^s, so their quotient is never below
             // the digit (the 2 covers the rounding of the division).
+            // The two values are read in whole integers, where a digit costs
+            // an addition and a multiplication by ten that the processor does
+            // at once, and only then made doubles (exactly: below 10^15).
             const int s = std::max(0, la - 15);
-            double arriba_a = 0.0;
-            for (int i = la - 1; i >= s; --i) arriba_a = arriba_a * 10.0 + a[i];
-            double arriba_t = 0.0;  // 10 T's digits at positions s and up
-            for (int i = lt - 1; i >= std::max(0, s - 1); --i) arriba_t = arriba_t * 10.0 + t[i];
+            std::uint64_t entero_a = 0;
+            for (int i = la - 1; i >= s; --i) entero_a = entero_a * 10 + a[i];
+            std::uint64_t entero_t = 0;  // 10 T's digits at positions s and up
+            for (int i = lt - 1; i >= std::max(0, s - 1); --i) entero_t = entero_t * 10 + t[i];
+            const auto arriba_a = static_cast<double>(entero_a);
+            double arriba_t = static_cast<double>(entero_t);
             if (s == 0) arriba_t *= 10.0;
             const double estimacion = (arriba_a + 2.0) / arriba_t;
             digito = estimacion >= 9.0 ? 9 : static_cast<int>(estimacion);
