@@ -29,6 +29,15 @@ inline void Dimensionar(NumeroGrande& X, int longitud) {
     X.Longitud = static_cast<std::int16_t>(longitud);
 }
 
+// X holds, from its first digit, a positive result of `longitud` digits that
+// a digit loop wrote (motor.h): Digitos is cut to them, Longitud set, and
+// the sign made '+'.
+inline void Recortar(NumeroGrande& X, int longitud) {
+    X.Digitos.resize(longitud);
+    X.Longitud = static_cast<std::int16_t>(longitud);
+    X.Signo = '+';
+}
+
 // For a result that would need more than kMaxDigitos digits: reports error 13
 // and leaves X zero.
 void Desbordamiento(NumeroGrande& X);

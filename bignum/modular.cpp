@@ -10,6 +10,7 @@
 using bignum_interno::Cero;
 using bignum_interno::Dimensionar;
 using bignum_interno::Normalizado;
+using bignum_interno::Recortar;
 using bignum_interno::Uno;
 
 namespace {
@@ -145,9 +146,7 @@ void PotenciaModular(const NumeroGrande& Base_entrada, const NumeroGrande& Expon
         bignum_interno::Desbordamiento(Resultado);
         return;
     }
-    r.Digitos.resize(longitud);
-    r.Longitud = static_cast<std::int16_t>(longitud);
-    r.Signo = '+';
+    Recortar(r, longitud);
     // A negative base: its first multiplication into the result (an odd
     // exponent's, whose bit 0 copied the base there) makes a negative
     // product, reduced to M - (|product| mod M); so the result is that of
@@ -187,9 +186,7 @@ void MaximoComunDivisor(const NumeroGrande& A_entrada, const NumeroGrande& B_ent
     }
     // The inputs are no longer read: the remainder's storage changes place
     // with Resultado's.
-    resto.Digitos.resize(longitud);
-    resto.Longitud = static_cast<std::int16_t>(longitud);
-    resto.Signo = '+';
+    Recortar(resto, longitud);
     std::swap(Resultado, resto);
 }
 
@@ -222,18 +219,15 @@ NumeroGrande InversoModular(const NumeroGrande& A_entrada, const NumeroGrande& M
     }
     // Otherwise 2 <= A < M: one Euclid on (M, A) finds the gcd and, when it
     // is 1, the inverse (motor.h).
-    thread_local NumeroGrande r;
-    Dimensionar(r, M.Longitud);
+    NumeroGrande inverso;
+    Dimensionar(inverso, M.Longitud);
     int longitud = 0;
     const bool existe = bignum_interno::motor::Actuales().Inverso(M.Digitos.data(), M.Longitud, A.Digitos.data(),
-                                                                 A.Longitud, r.Digitos.data(), &longitud);
-    r.Digitos.resize(longitud);
-    r.Longitud = static_cast<std::int16_t>(longitud);
-    r.Signo = '+';
+                                                                 A.Longitud, inverso.Digitos.data(), &longitud);
+    Recortar(inverso, longitud);
     if (!existe) {
-        ComprobarPrimosRelativos(r);  // the gcd, which is not 1: error 3
+        ComprobarPrimosRelativos(inverso);  // the gcd, which is not 1: error 3
         return resultado;
     }
-    std::swap(resultado, r);
-    return resultado;
+    return inverso;
 }
