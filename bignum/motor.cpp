@@ -174,20 +174,15 @@ typedef std::uint16_t Vector16 __attribute__((vector_size(32)));
 
 // Schoolbook product, a vector of columns at a time: each block of product
 // columns gathers, in registers, the partial products of every digit of the
-// shorter number that reach it (the digit times the longer number's digits
-// below those columns), and is written once. A column gathers at most 81
-// per digit of the shorter number.
+// shorter number b that reach it (the digit times the longer number's
+// digits below those columns), and is written once. A column gathers at
+// most 81 per digit of b. Returns the la + lb columns, before their carries,
+// with a zero before them and zeros after them for whole blocks; for la >=
+// lb and lb <= kFilasPorBloque.
 template <class V>
-CUERPO int ProductoCuerpo(const Cifra* a, int la, const Cifra* b, int lb, Cifra* r) {
+CUERPO std::uint16_t* ColumnasProducto(const Cifra* a, int la, const Cifra* b, int lb, Espacio& e) {
     constexpr int kCarriles = sizeof(V) / 2;
-    if (la < lb) {
-        std::swap(a, b);
-        std::swap(la, lb);
-    }
-    Espacio& e = EspacioDeEsteHilo();
     const std::uint16_t* l = Ensanchar(e.largo, a, la);
-    if (lb > kFilasPorBloque) return ProductoPorBloques(l, la, b, lb, r, e);
-
     const int lr = la + lb;
     std::uint16_t* c = Columnas(e.columnas, lr);
     for (int k = 0; k < Redondear(lr); k += kCarriles) {  // every block: past lr, zeros
@@ -201,7 +196,19 @@ CUERPO int ProductoCuerpo(const Cifra* a, int la, const Cifra* b, int lb, Cifra*
         }
         std::memcpy(c + k, &suma, sizeof(V));
     }
-    AsentarColumnas(c, Columnas(e.pase, lr), lr, 81u * static_cast<unsigned>(lb), r);
+    return c;
+}
+
+template <class V>
+CUERPO int ProductoCuerpo(const Cifra* a, int la, const Cifra* b, int lb, Cifra* r) {
+    if (la < lb) {
+        std::swap(a, b);
+        std::swap(la, lb);
+    }
+    Espacio& e = EspacioDeEsteHilo();
+    if (lb > kFilasPorBloque) return ProductoPorBloques(Ensanchar(e.largo, a, la), la, b, lb, r, e);
+    const int lr = la + lb;
+    AsentarColumnas(ColumnasProducto<V>(a, la, b, lb, e), Columnas(e.pase, lr), lr, 81u * static_cast<unsigned>(lb), r);
     return r[lr - 1] == 0 ? lr - 1 : lr;
 }
 
@@ -209,12 +216,11 @@ CUERPO int ProductoCuerpo(const Cifra* a, int la, const Cifra* b, int lb, Cifra*
 // a_j * a_(c-j) with j < c - j once, doubled, and a_(c/2)^2 when c is even.
 // The j below k/2 are below every lane's half; the few above are masked per
 // lane. A column gathers at most 81 per digit of a, so the 16-bit counters
-// take squares of up to 809 digits.
+// take squares of up to kFilasPorBloque digits. Returns the 2 la columns as
+// ColumnasProducto does.
 template <class V>
-CUERPO int CuadradoCuerpo(const Cifra* a, int la, Cifra* r) {
+CUERPO std::uint16_t* ColumnasCuadrado(const Cifra* a, int la, Espacio& e) {
     constexpr int kCarriles = sizeof(V) / 2;
-    if (la > kFilasPorBloque) return ProductoCuerpo<V>(a, la, a, la, r);
-    Espacio& e = EspacioDeEsteHilo();
     const std::uint16_t* l = Ensanchar(e.largo, a, la);
     const int lr = 2 * la;
     // The squares of the digits on the even columns, zeros elsewhere.
@@ -251,7 +257,15 @@ CUERPO int CuadradoCuerpo(const Cifra* a, int la, Cifra* r) {
         suma = suma + suma + cuadrados;
         std::memcpy(c + k, &suma, sizeof(V));
     }
-    AsentarColumnas(c, Columnas(e.pase, lr), lr, 81u * static_cast<unsigned>(la), r);
+    return c;
+}
+
+template <class V>
+CUERPO int CuadradoCuerpo(const Cifra* a, int la, Cifra* r) {
+    if (la > kFilasPorBloque) return ProductoCuerpo<V>(a, la, a, la, r);
+    Espacio& e = EspacioDeEsteHilo();
+    const int lr = 2 * la;
+    AsentarColumnas(ColumnasCuadrado<V>(a, la, e), Columnas(e.pase, lr), lr, 81u * static_cast<unsigned>(la), r);
     return r[lr - 1] == 0 ? lr - 1 : lr;
 }
 
@@ -411,7 +425,13 @@ CUERPO int CorregirResto(Cifra* r, const Cifra* d, int n, std::int64_t acarreo) 
 // makes up for it (digits may fall outside 0..9 until the end). At the end
 // the remainder's carries are propagated, one correction brings it into
 // [0, d), and the quotient's carries are propagated.
-CUERPO void DividirPor(const Cifra* n, int ln, const Divisor& p, Cifra* q, int* lq, Cifra* r, int* lr, Espacio& e) {
+//
+// n may also be counters (T of 16 bits) with any values far below 10^8
+// whose value is below 10^ln, such as a product's columns before their
+// carries: they move the estimates no more than the counters of the
+// remainder itself do.
+template <class T>
+CUERPO void DividirPor(const T* n, int ln, const Divisor& p, Cifra* q, int* lq, Cifra* r, int* lr, Espacio& e) {
     const Cifra* d = p.d;
     const int ld = p.ld, td = p.td;
     const std::int32_t* dv = p.dv;
@@ -506,6 +526,20 @@ CUERPO int ReducirPor(const Cifra* x, int lx, const Divisor& p, Cifra* r, Espaci
     return lr;
 }
 
+// The value of the columns c[0..lc) of a product (before their carries,
+// each at most cota, the value below 10^lc) modulo the prepared divisor,
+// into r; returns the length of r. The division takes the columns as its
+// counters, so their carries are never settled on their own.
+CUERPO int ReducirColumnas(std::uint16_t* c, int lc, unsigned cota, const Divisor& p, Cifra* r, Espacio& e) {
+    if (lc < p.ld) {  // below 10^(ld - 1): already reduced
+        AsentarColumnas(c, Columnas(e.pase, lc), lc, cota, r);
+        return SinCerosArriba(r, lc);
+    }
+    int lr = 0, sin_uso = 0;
+    DividirPor(c, lc, p, nullptr, &sin_uso, r, &lr, e);
+    return lr;
+}
+
 // base^e mod m by squaring and multiplying from the lowest bit of e, with
 // the base not reduced before its first squaring: bits[0..nbits) are e's
 // bits (nbits >= 2), m is non-zero. Returns the length of r (room for lm
@@ -528,15 +562,27 @@ CUERPO int PotenciaCuerpo(const Cifra* base, int lb, const Cifra* bits, int nbit
         acumulado[0] = 1;
     }
     for (int k = 1; k < nbits; ++k) {
-        if (2 * lc - 1 > kMaxDigitos) return -1;
-        const int lp = CuadradoCuerpo<V>(cuadrado, lc, producto);
-        if (lp > kMaxDigitos) return -1;
-        lc = ReducirPor(producto, lp, p, cuadrado, e);
+        if (lc <= kFilasPorBloque) {  // nearly always: only a long base is not
+            lc = ReducirColumnas(ColumnasCuadrado<V>(cuadrado, lc, e), 2 * lc, 81u * static_cast<unsigned>(lc), p,
+                                 cuadrado, e);
+        } else {
+            if (2 * lc - 1 > kMaxDigitos) return -1;
+            const int lp = CuadradoCuerpo<V>(cuadrado, lc, producto);
+            if (lp > kMaxDigitos) return -1;
+            lc = ReducirPor(producto, lp, p, cuadrado, e);
+        }
         if (bits[k] == 1) {
-            if (la + lc - 1 > kMaxDigitos) return -1;
-            const int lq = ProductoCuerpo<V>(acumulado, la, cuadrado, lc, producto);
-            if (lq > kMaxDigitos) return -1;
-            la = ReducirPor(producto, lq, p, acumulado, e);
+            if (la <= kFilasPorBloque && lc <= kFilasPorBloque) {
+                const std::uint16_t* sin_asentar = la >= lc ? ColumnasProducto<V>(acumulado, la, cuadrado, lc, e)
+                                                            : ColumnasProducto<V>(cuadrado, lc, acumulado, la, e);
+                la = ReducirColumnas(const_cast<std::uint16_t*>(sin_asentar), la + lc,
+                                     81u * static_cast<unsigned>(std::min(la, lc)), p, acumulado, e);
+            } else {
+                if (la + lc - 1 > kMaxDigitos) return -1;
+                const int lq = ProductoCuerpo<V>(acumulado, la, cuadrado, lc, producto);
+                if (lq > kMaxDigitos) return -1;
+                la = ReducirPor(producto, lq, p, acumulado, e);
+            }
         }
     }
     std::memcpy(r, acumulado, static_cast<std::size_t>(la));

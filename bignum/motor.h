@@ -58,7 +58,8 @@ using Cifra = std::uint8_t;
 //              cofactor (a Producto when the quotient is 100 or more).
 //   Potencia   per bit of the exponent a Cuadrado and a Division by the
 //              modulus (made ready once), and per 1-bit a Producto and a
-//              Division.
+//              Division; the division takes the product's columns as its
+//              counters, so their carries are not settled in passes first.
 struct Nucleos {
     const char* nombre;
 

@@ -6,6 +6,7 @@
 // ctest also runs with the baseline set forced (--nucleos=portables).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <random>
 #include <string>
@@ -125,6 +126,62 @@ TEST_F(Motor, RaicesEuclidesEInversosIguales) {
             }
             ASSERT_EQ(Texto(resto, lr), "1") << "inverse " << Texto(i1, li1) << " of " << Texto(s, ls) << " mod "
                                              << Texto(x, n);
+        }
+    }
+}
+
+// x mod m with the settled product's digits (x normalised, room for m).
+int Reducido(const motor::Nucleos& k, std::vector<Cifra>& x, int lx, const std::vector<Cifra>& m, int lm) {
+    if (lx < lm) return lx;
+    std::vector<Cifra> r(lm);
+    int lr = 0, lq = 0;
+    k.Division(x.data(), lx, m.data(), lm, nullptr, &lq, r.data(), &lr);
+    std::copy(r.begin(), r.begin() + lr, x.begin());
+    return lr;
+}
+
+// The power by square and multiply on whole products, each settled into
+// digits before it is divided: the power kernel divides the products'
+// columns before their carries, and must leave the same digits.
+std::string PotenciaDeReferencia(const motor::Nucleos& k, const std::vector<Cifra>& base,
+                                 const std::vector<Cifra>& bits, const std::vector<Cifra>& m) {
+    const int lm = static_cast<int>(m.size());
+    const int tope = static_cast<int>(std::max(base.size(), m.size()));
+    std::vector<Cifra> cuadrado(base), acumulado(base), producto(2 * tope + 1);
+    cuadrado.resize(2 * tope + 1);
+    acumulado.resize(2 * tope + 1);
+    int lc = static_cast<int>(base.size()), la = bits[0] == 1 ? lc : 1;
+    if (bits[0] == 0) acumulado[0] = 1;
+    for (std::size_t i = 1; i < bits.size(); ++i) {
+        int lp = k.Cuadrado(cuadrado.data(), lc, producto.data());
+        std::copy(producto.begin(), producto.begin() + lp, cuadrado.begin());
+        lc = Reducido(k, cuadrado, lp, m, lm);
+        if (lc == 1 && cuadrado[0] == 0) return "0";
+        if (bits[i] == 1) {
+            lp = k.Producto(acumulado.data(), la, cuadrado.data(), lc, producto.data());
+            std::copy(producto.begin(), producto.begin() + lp, acumulado.begin());
+            la = Reducido(k, acumulado, lp, m, lm);
+        }
+    }
+    return Texto(acumulado, la);
+}
+
+TEST_F(Motor, PotenciasIgualesALasDeProductosAsentados) {
+    // Bases shorter and longer than the modulus (one past the 16-bit
+    // counters' 809 rows, squared once before its first reduction).
+    for (int lm : kLongitudes) {
+        if (lm > 300) continue;
+        for (int lb : {1, 9, lm, 300, 810}) {
+            const auto base = Al_azar(lb, rng_), m = Al_azar(lm, rng_);
+            std::vector<Cifra> bits = Al_azar(12, rng_);
+            for (Cifra& b : bits) b = b % 2;
+            bits.back() = 1;
+            std::vector<Cifra> r1(lm, 7), r2(lm, 7);
+            const int l1 = portables_.Potencia(base.data(), lb, bits.data(), 12, m.data(), lm, r1.data());
+            const int l2 = avx2_.Potencia(base.data(), lb, bits.data(), 12, m.data(), lm, r2.data());
+            const std::string esperado = PotenciaDeReferencia(avx2_, base, bits, m);
+            ASSERT_EQ(Texto(r1, l1), esperado) << Texto(base, lb) << " ^ ... mod " << Texto(m, lm);
+            ASSERT_EQ(Texto(r2, l2), esperado) << Texto(base, lb) << " ^ ... mod " << Texto(m, lm);
         }
     }
 }
