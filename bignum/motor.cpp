@@ -780,10 +780,15 @@ CUERPO bool InversoCuerpo(const Cifra* m, int lm, const Cifra* a0, int la0, Cifr
 CUERPO int RaizCuerpo(const Cifra* x, int n, Cifra* raiz) {
     Espacio& e = EspacioDeEsteHilo();
     const int cifras = (n + 1) / 2;
-    // A and T, least significant first, with room for their growth.
-    Cifra* a = Tomar(e.raiz[0], n + 4);
-    Cifra* t = Tomar(e.raiz[1], n + 4);
-    Cifra* siguiente = Tomar(e.raiz[2], n + 4);  // the next A, while it is checked
+    // A and T, least significant first. Each step multiplies A by 100 and T
+    // by 10, which moves their units down in the arrays rather than their
+    // digits up: the arrays have room below for every step's new units.
+    // The next A is checked in an array of the same shape, which then
+    // becomes A's.
+    Cifra* arrays_a[2] = {Tomar(e.raiz[0], 2 * n + 6), Tomar(e.raiz[2], 2 * n + 6)};
+    int unidades_a = n + 2;  // where A's units are in its array
+    Cifra* a = arrays_a[0] + unidades_a;
+    Cifra* t = Tomar(e.raiz[1], 2 * cifras + 4) + cifras + 2;
     std::int32_t* diferencia = Tomar(e.diferencia, n + 4);
 
     int posicion = n - 1;  // next digit of x to bring down
@@ -803,7 +808,8 @@ CUERPO int RaizCuerpo(const Cifra* x, int n, Cifra* raiz) {
 
     while (posicion >= 0) {
         // A' = 100 A + 10 u + l.
-        std::memmove(a + 2, a, static_cast<std::size_t>(la));
+        unidades_a -= 2;
+        a -= 2;
         a[1] = x[posicion--];
         a[0] = x[posicion--];
         la += 2;
@@ -838,8 +844,10 @@ CUERPO int RaizCuerpo(const Cifra* x, int n, Cifra* raiz) {
             for (int i = 0; i < largo; ++i) diferencia[i] = i < la ? a[i] : 0;
             diferencia[0] -= digito * digito;
             for (int i = 0; i < lt; ++i) diferencia[i + 1] -= digito * t[i];
+            Cifra* siguiente = arrays_a[1] + unidades_a;
             if (Asentar(diferencia, largo, siguiente) >= 0) {
-                std::memcpy(a, siguiente, static_cast<std::size_t>(largo));
+                std::swap(arrays_a[0], arrays_a[1]);
+                a = siguiente;
                 la = largo;
                 while (la > 1 && a[la - 1] == 0) --la;
                 break;
@@ -847,7 +855,7 @@ CUERPO int RaizCuerpo(const Cifra* x, int n, Cifra* raiz) {
         }
         raiz[escrita--] = static_cast<Cifra>(digito);
         // T = 10 T + 2x.
-        std::memmove(t + 1, t, static_cast<std::size_t>(lt));
+        --t;
         ++lt;
         t[0] = static_cast<Cifra>(2 * digito % 10);
         t[1] = static_cast<Cifra>(t[1] + 2 * digito / 10);
