@@ -519,8 +519,12 @@ CUERPO void DividirPor(const T* n, int ln, const Divisor& p, Cifra* q, int* lq, 
         // positions entering the window at the next steps (the next first).
         std::int64_t pendiente0 = 0, pendiente1 = 0, pendiente2 = 0, pendiente3 = 0;
         for (int j = fin - 1; j >= inicio; --j) {
-            const auto digito =
-                static_cast<std::int32_t>((static_cast<Entero128>(ventana) * static_cast<Entero128>(reciproco)) >> 63);
+            // The bits 63 and up of the product, taken from its two halves
+            // (a shift of the whole 128 bits sends the compiler's code
+            // through memory, on the chain from one digit to the next).
+            const Entero128 producto = static_cast<Entero128>(ventana) * static_cast<Entero128>(reciproco);
+            const auto digito = static_cast<std::int32_t>(static_cast<std::uint64_t>(producto >> 64) << 1 |
+                                                          static_cast<std::uint64_t>(producto) >> 63);
             qq[j] = digito;
             if (j == 0) break;
             pendiente0 += digito * p.bajo[0];
@@ -533,9 +537,11 @@ CUERPO void DividirPor(const T* n, int ln, const Divisor& p, Cifra* q, int* lq, 
             pendiente2 = pendiente3;
             pendiente3 = 0;
         }
-        std::int32_t cifras[kPasosPorBloque] = {};  // the digit of step inicio + k
-        for (int j = inicio; j < fin; ++j) cifras[j - inicio] = qq[j];
-        const std::int32_t c0 = cifras[0], c1 = cifras[1], c2 = cifras[2], c3 = cifras[3];
+        // The digits of steps inicio .. inicio + 3, zero past the block (only
+        // the last block, at the bottom, can be short).
+        const int en_bloque = fin - inicio;
+        const std::int32_t c0 = qq[inicio], c1 = en_bloque > 1 ? qq[inicio + 1] : 0,
+                           c2 = en_bloque > 2 ? qq[inicio + 2] : 0, c3 = en_bloque > 3 ? qq[inicio + 3] : 0;
         std::int32_t* __restrict fila = w + inicio;
         // Whole vectors of 8 counters; past the divisor dv is zero.
         const int posiciones = (ld + (fin - inicio) - 1 + 7) / 8 * 8;
