@@ -705,8 +705,8 @@ CUERPO std::uint64_t OchoCifras(std::uint32_t v) {
 }
 
 // r = g mod s for g >= s > 0 normalised, s of lg - 1 or lg digits, so that the
-// quotient g div s is a number below 100, estimated at once from the top 16
-// positions of both; returns the length of r. g and s have kMargenEuclides
+// quotient g div s is a number below 100, estimated at once from the top two
+// groups of eight positions of both; returns the length of r. g and s have kMargenEuclides
 // zeros on each side; r may be g. The quotient goes to *cociente when it is
 // not null.
 //
@@ -717,8 +717,13 @@ CUERPO std::uint64_t OchoCifras(std::uint32_t v) {
 // the group by at most one unit of 10^8.
 CUERPO int RestoCorto(const Cifra* g, int lg, const Cifra* s, Cifra* r, std::int64_t* cociente = nullptr) {
     constexpr std::int64_t kGrupo = 100000000;
-    const std::uint64_t g_arriba = Valor8(g + lg - 8) * 100000000 + Valor8(g + lg - 16);
-    const std::uint64_t s_arriba = Valor8(s + lg - 8) * 100000000 + Valor8(s + lg - 16);
+    // The top two whole groups of eight positions (at least nine digits of
+    // g, eight of s): read where the last remainder's groups were written,
+    // the processor hands the words straight from those writes, where a
+    // read across two of them waits for both to reach the cache.
+    const int arriba = (lg - 1) / 8 * 8;
+    const std::uint64_t g_arriba = Valor8(g + arriba) * 100000000 + Valor8(g + arriba - 8);
+    const std::uint64_t s_arriba = Valor8(s + arriba) * 100000000 + Valor8(s + arriba - 8);
     // In floating point, which divides several times faster than 64-bit
     // integers: the rounding can only move the estimate by one more.
     const auto q = static_cast<std::int64_t>(static_cast<double>(g_arriba) / static_cast<double>(s_arriba));
@@ -737,7 +742,7 @@ CUERPO int RestoCorto(const Cifra* g, int lg, const Cifra* s, Cifra* r, std::int
         std::memcpy(r + i, &ocho, 8);
     });
     // The value is acarreo * 10^posiciones + r. The estimate may be one off
-    // either way (the positions below the top 16), and now and then one more
+    // either way (the positions below the two groups), and now and then one more
     // (the rounding), which the correction's loop takes; s has zeros above
     // its digits up to posiciones.
     const int ajuste = CorregirResto(r, s, posiciones, acarreo);

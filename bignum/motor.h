@@ -51,7 +51,7 @@ using Cifra = std::uint8_t;
 //              positions subtracting (20 Q + x) x (another pass when the
 //              estimate was one too high).
 //   Euclides   per remainder with a quotient below 100 (nearly all), the
-//              quotient estimated from the top 16 digits and one pass over
+//              quotient estimated from the top 9 to 16 digits and one pass over
 //              the digits subtracting it times the divisor, eight digits
 //              to a group, the groups' values made four at a time; the
 //              others as Division.
