@@ -233,10 +233,14 @@ typedef std::uint16_t Vector16 __attribute__((vector_size(32)));
 // shorter number b that reach it (the digit times the longer number's
 // digits below those columns), and is written once. A column gathers at
 // most 81 per digit of b. Returns the la + lb columns, before their carries,
-// with a zero before them and zeros after them for whole blocks; for la >=
-// lb and lb <= kFilasPorBloque.
+// with a zero before them and zeros after them for whole blocks; for the
+// shorter of a and b at most kFilasPorBloque digits (either may be b).
 template <class V>
 CUERPO std::uint16_t* ColumnasProducto(const Cifra* a, int la, const Cifra* b, int lb, Espacio& e) {
+    if (la < lb) {
+        std::swap(a, b);
+        std::swap(la, lb);
+    }
     if constexpr (sizeof(V) == 32) return ColumnasProductoAvx2(a, la, b, lb, e);
     constexpr int kCarriles = sizeof(V) / 2;
     const std::uint16_t* l = Ensanchar(e.largo, a, la);
@@ -519,12 +523,8 @@ CUERPO void DividirPor(const T* n, int ln, const Divisor& p, Cifra* q, int* lq, 
         // positions entering the window at the next steps (the next first).
         std::int64_t pendiente0 = 0, pendiente1 = 0, pendiente2 = 0, pendiente3 = 0;
         for (int j = fin - 1; j >= inicio; --j) {
-            // The bits 63 and up of the product, taken from its two halves
-            // (a shift of the whole 128 bits sends the compiler's code
-            // through memory, on the chain from one digit to the next).
-            const Entero128 producto = static_cast<Entero128>(ventana) * static_cast<Entero128>(reciproco);
-            const auto digito = static_cast<std::int32_t>(static_cast<std::uint64_t>(producto >> 64) << 1 |
-                                                          static_cast<std::uint64_t>(producto) >> 63);
+            const auto digito =
+                static_cast<std::int32_t>((static_cast<Entero128>(ventana) * static_cast<Entero128>(reciproco)) >> 63);
             qq[j] = digito;
             if (j == 0) break;
             pendiente0 += digito * p.bajo[0];
@@ -636,9 +636,7 @@ CUERPO int PotenciaCuerpo(const Cifra* base, int lb, const Cifra* bits, int nbit
         }
         if (bits[k] == 1) {
             if (la <= kFilasPorBloque && lc <= kFilasPorBloque) {
-                const std::uint16_t* sin_asentar = la >= lc ? ColumnasProducto<V>(acumulado, la, cuadrado, lc, e)
-                                                            : ColumnasProducto<V>(cuadrado, lc, acumulado, la, e);
-                la = ReducirColumnas(const_cast<std::uint16_t*>(sin_asentar), la + lc,
+                la = ReducirColumnas(ColumnasProducto<V>(acumulado, la, cuadrado, lc, e), la + lc,
                                      81u * static_cast<unsigned>(std::min(la, lc)), p, acumulado, e);
             } else {
                 if (la + lc - 1 > kMaxDigitos) return -1;
@@ -706,9 +704,9 @@ CUERPO std::uint64_t OchoCifras(std::uint32_t v) {
 
 // r = g mod s for g >= s > 0 normalised, s of lg - 1 or lg digits, so that the
 // quotient g div s is a number below 100, estimated at once from the top two
-// groups of eight positions of both; returns the length of r. g and s have kMargenEuclides
-// zeros on each side; r may be g. The quotient goes to *cociente when it is
-// not null.
+// groups of eight positions of both; returns the length of r. g and s have
+// kMargenEuclides zeros on each side; r may be g. The quotient goes to
+// *cociente when it is not null.
 //
 // The remainder's digits are made eight at a time: each group of eight
 // positions of g and s is read as one number below 10^8, the group of
@@ -742,9 +740,9 @@ CUERPO int RestoCorto(const Cifra* g, int lg, const Cifra* s, Cifra* r, std::int
         std::memcpy(r + i, &ocho, 8);
     });
     // The value is acarreo * 10^posiciones + r. The estimate may be one off
-    // either way (the positions below the two groups), and now and then one more
-    // (the rounding), which the correction's loop takes; s has zeros above
-    // its digits up to posiciones.
+    // either way (the positions below the two groups), and now and then one
+    // more (the rounding), which the correction's loop takes; s has zeros
+    // above its digits up to posiciones.
     const int ajuste = CorregirResto(r, s, posiciones, acarreo);
     if (cociente != nullptr) *cociente = q + ajuste;
     return SinCerosArriba(r, lg);

@@ -51,10 +51,10 @@ using Cifra = std::uint8_t;
 //              positions subtracting (20 Q + x) x (another pass when the
 //              estimate was one too high).
 //   Euclides   per remainder with a quotient below 100 (nearly all), the
-//              quotient estimated from the top 9 to 16 digits and one pass over
-//              the digits subtracting it times the divisor, eight digits
-//              to a group, the groups' values made four at a time; the
-//              others as Division.
+//              quotient estimated from the top 9 to 16 digits and one pass
+//              over the digits subtracting it times the divisor, eight
+//              digits to a group, the groups' values made four at a time;
+//              the others as Division.
 //   Inverso    as Euclides, and per remainder one more pass over the
 //              cofactor's digits adding the quotient times the other
 //              cofactor (a Producto when the quotient is 100 or more).
