@@ -400,11 +400,13 @@ struct Divisor {
     const std::int32_t* dv;  // d widened, kPasosPorBloque zeros before, whole vectors of zeros after
     int td;                  // digits of d that the estimate reads
     std::int64_t arriba;     // the value of those top td digits
-    std::uint64_t reciproco;
+    std::int64_t reciproco;
     // bajo[m]: the divisor digit that a step subtracts from the position
     // entering the window m steps after it (zero when it subtracts nothing
     // there).
     std::int64_t bajo[kPasosPorBloque];
+    // What a digit takes from the next step's window: 10 * arriba + bajo[0].
+    std::int64_t paso;
 };
 
 CUERPO void PrepararDivisor(const Cifra* d, int ld, std::vector<std::int32_t>& almacen, Divisor& p) {
@@ -419,14 +421,14 @@ CUERPO void PrepararDivisor(const Cifra* d, int ld, std::vector<std::int32_t>& a
     p.td = std::min(ld, kCifrasEstimacion);
     p.arriba = 0;
     for (int t = 0; t < p.td; ++t) p.arriba += d[ld - p.td + t] * kPotencias10[t];
-    // The estimate is floor(ventana * reciproco / 2^63), a multiplication
-    // instead of a division, with reciproco = ceil(2^63 / arriba): exact for
-    // a multiple of arriba, and one high only for a window a hair below a
-    // multiple (the truncated top positions can make it one off anyway).
-    p.reciproco = static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max()) /
-                      static_cast<std::uint64_t>(p.arriba) +
-                  1;
+    // The estimate is floor(ventana * reciproco / 2^62), a multiplication
+    // instead of a division, with reciproco = ceil(2^62 / arriba): exact for
+    // a non-negative multiple of arriba, and one off only for a window a
+    // hair from a multiple (the truncated top positions can make it one off
+    // anyway). Both factors are signed, so the product is one instruction.
+    p.reciproco = ((std::int64_t{1} << 62) - 1) / p.arriba + 1;
     for (int m = 0; m < kPasosPorBloque; ++m) p.bajo[m] = ld - p.td - 1 - m >= 0 ? d[ld - p.td - 1 - m] : 0;
+    p.paso = 10 * p.arriba + p.bajo[0];
 }
 
 // Brings a remainder acarreo * 10^n + r (digits r[0..n)), known to lie in
@@ -496,8 +498,7 @@ CUERPO void DividirPor(const T* n, int ln, const Divisor& p, Cifra* q, int* lq, 
     const Cifra* d = p.d;
     const int ld = p.ld, td = p.td;
     const std::int32_t* dv = p.dv;
-    const std::int64_t arriba = p.arriba;
-    const std::uint64_t reciproco = p.reciproco;
+    const std::int64_t reciproco = p.reciproco, paso = p.paso;
     const int pasos = ln - ld + 1;
     // Counters for the dividend, with zeros above it for the top window and
     // for the last pass's whole vectors.
@@ -519,23 +520,23 @@ CUERPO void DividirPor(const T* n, int ln, const Divisor& p, Cifra* q, int* lq, 
     // step-by-step run would leave them.
     for (int fin = pasos; fin > 0; fin -= kPasosPorBloque) {
         const int inicio = std::max(0, fin - kPasosPorBloque);
-        // What this block's steps subtract, not yet written, from the
-        // positions entering the window at the next steps (the next first).
-        std::int64_t pendiente0 = 0, pendiente1 = 0, pendiente2 = 0, pendiente3 = 0;
+        // What this block's earlier steps subtract, not yet written, from
+        // the positions entering the window at the next steps (the next
+        // first). The next window is 10 * (ventana - digito * arriba) plus
+        // the entering position less what the steps take from it; all but
+        // the digit's own share is made while the digit is estimated, so
+        // the chain from one digit to the next is the estimate, one multiply
+        // and one subtraction.
+        std::int64_t pendiente0 = 0, pendiente1 = 0, pendiente2 = 0;
         for (int j = fin - 1; j >= inicio; --j) {
             const auto digito =
-                static_cast<std::int32_t>((static_cast<Entero128>(ventana) * static_cast<Entero128>(reciproco)) >> 63);
-            qq[j] = digito;
+                static_cast<std::int64_t>((static_cast<Entero128>(ventana) * reciproco) >> 62);
+            qq[j] = static_cast<std::int32_t>(digito);
             if (j == 0) break;
-            pendiente0 += digito * p.bajo[0];
-            pendiente1 += digito * p.bajo[1];
-            pendiente2 += digito * p.bajo[2];
-            pendiente3 += digito * p.bajo[3];
-            ventana = 10 * (ventana - digito * arriba) + (w[j - 1 + ld - td] - pendiente0);
-            pendiente0 = pendiente1;
-            pendiente1 = pendiente2;
-            pendiente2 = pendiente3;
-            pendiente3 = 0;
+            ventana = 10 * ventana + (w[j - 1 + ld - td] - pendiente0) - digito * paso;
+            pendiente0 = pendiente1 + digito * p.bajo[1];
+            pendiente1 = pendiente2 + digito * p.bajo[2];
+            pendiente2 = digito * p.bajo[3];
         }
         // The digits of steps inicio .. inicio + 3, zero past the block (only
         // the last block, at the bottom, can be short).
@@ -548,13 +549,13 @@ CUERPO void DividirPor(const T* n, int ln, const Divisor& p, Cifra* q, int* lq, 
         for (int i = 0; i < posiciones; ++i) {
             fila[i] -= c0 * dv[i] + c1 * dv[i - 1] + c2 * dv[i - 2] + c3 * dv[i - 3];
         }
-        // Each step's window top goes into the position below it, so that
-        // nothing is left above the remainder.
-        for (int j = fin - 1; j >= inicio; --j) {
-            w[j + ld - 1] += 10 * w[j + ld];
-            w[j + ld] = 0;
-        }
     }
+    // What the steps left above the remainder's positions (each step's
+    // window top) goes down into its top position, in one pass from the
+    // top: the estimates never read those positions again.
+    std::int64_t encima = 0;
+    for (int i = ln - 1; i >= ld; --i) encima = 10 * encima + w[i];
+    w[ld - 1] += static_cast<std::int32_t>(10 * encima);
 
     // Remainder: its value is acarreo * 10^ld + r, and lies in [-d, 2d).
     const std::int64_t acarreo = Asentar(w, ld, r);
