@@ -390,6 +390,21 @@ CUERPO std::int64_t Asentar(const std::int32_t* w, int n, Cifra* r) {
     return acarreo;
 }
 
+// v in [0, 10^n), n <= kCifrasEstimacion, as its n digits r[0..n).
+CUERPO void EscribirCifras(std::uint64_t v, int n, Cifra* r) {
+    const std::uint32_t cifras[3] = {CuatroCifras(static_cast<std::uint32_t>(v % 10000)),
+                                     CuatroCifras(static_cast<std::uint32_t>(v / 10000 % 10000)),
+                                     static_cast<std::uint32_t>(v / 100000000)};
+    if (n == 9) {  // nearly always: every divisor of nine digits or more
+        std::memcpy(r, cifras, 8);
+        r[8] = static_cast<Cifra>(cifras[2]);
+        return;
+    }
+    Cifra bytes[sizeof cifras];
+    std::memcpy(bytes, cifras, sizeof cifras);
+    for (int i = 0; i < n; ++i) r[i] = bytes[i];
+}
+
 // A divisor made ready for long divisions by it: its digits widened with
 // zeros around them, and what the estimate of a quotient digit needs. A
 // modular power divides by the same modulus hundreds of times and makes it
@@ -498,7 +513,7 @@ CUERPO void DividirPor(const T* n, int ln, const Divisor& p, Cifra* q, int* lq, 
     const Cifra* d = p.d;
     const int ld = p.ld, td = p.td;
     const std::int32_t* dv = p.dv;
-    const std::int64_t reciproco = p.reciproco, paso = p.paso;
+    const std::int64_t arriba = p.arriba, reciproco = p.reciproco, paso = p.paso;
     const int pasos = ln - ld + 1;
     // Counters for the dividend, with zeros above it for the top window and
     // for the last pass's whole vectors.
@@ -550,18 +565,22 @@ CUERPO void DividirPor(const T* n, int ln, const Divisor& p, Cifra* q, int* lq, 
             fila[i] -= c0 * dv[i] + c1 * dv[i - 1] + c2 * dv[i - 2] + c3 * dv[i - 3];
         }
     }
-    // What the steps left above the remainder's positions (each step's
-    // window top) goes down into its top position, in one pass from the
-    // top: the estimates never read those positions again.
-    std::int64_t encima = 0;
-    for (int i = ln - 1; i >= ld; --i) encima = 10 * encima + w[i];
-    w[ld - 1] += static_cast<std::int32_t>(10 * encima);
-
-    // Remainder: its value is acarreo * 10^ld + r, and lies in [-d, 2d).
-    const std::int64_t acarreo = Asentar(w, ld, r);
-    // Each estimate is at most one off, so the remainder lies in [-d, 2d)
-    // and one correction brings it into [0, d).
-    qq[0] += CorregirResto(r, d, ld, acarreo);
+    // Remainder. The window after the last digit is the exact value of
+    // every position from ld - td up (what the steps left above the
+    // remainder's positions included), so only the positions below it are
+    // settled from their counters; their carry joins the window's value,
+    // whose digits are the remainder's top td. Each estimate is at most one
+    // off, so the remainder lies in [-d, 2d): its top below arriba, and not
+    // negative, says at once that it lies in [0, d); else one correction
+    // brings it there.
+    const std::int64_t arriba_resto = ventana - qq[0] * arriba + Asentar(w, ld - td, r);
+    if (arriba_resto >= 0 && arriba_resto < arriba) {
+        EscribirCifras(static_cast<std::uint64_t>(arriba_resto), td, r + ld - td);
+    } else {
+        const std::int64_t acarreo = Piso(arriba_resto, kPotencias10[td]);
+        EscribirCifras(static_cast<std::uint64_t>(arriba_resto - acarreo * kPotencias10[td]), td, r + ld - td);
+        qq[0] += CorregirResto(r, d, ld, acarreo);
+    }
     *lr = SinCerosArriba(r, ld);
 
     if (q == nullptr) return;
