@@ -331,6 +331,7 @@ CUERPO int CuadradoCuerpo(const Cifra* a, int la, Cifra* r) {
 }
 
 __extension__ typedef __int128 Entero128;
+__extension__ typedef unsigned __int128 Natural128;
 
 constexpr std::int64_t kPotencias10[kCifrasEstimacion + 1] = {1,      10,      100,      1000,      10000,
                                                               100000, 1000000, 10000000, 100000000, 1000000000};
@@ -420,7 +421,8 @@ struct Divisor {
     // entering the window m steps after it (zero when it subtracts nothing
     // there).
     std::int64_t bajo[kPasosPorBloque];
-    // What a digit takes from the next step's window: 10 * arriba + bajo[0].
+    // What a digit takes from the next step's window, ten times over (the
+    // division carries ten times the window): 10 * (10 * arriba + bajo[0]).
     std::int64_t paso;
 };
 
@@ -436,14 +438,16 @@ CUERPO void PrepararDivisor(const Cifra* d, int ld, std::vector<std::int32_t>& a
     p.td = std::min(ld, kCifrasEstimacion);
     p.arriba = 0;
     for (int t = 0; t < p.td; ++t) p.arriba += d[ld - p.td + t] * kPotencias10[t];
-    // The estimate is floor(ventana * reciproco / 2^62), a multiplication
-    // instead of a division, with reciproco = ceil(2^62 / arriba): exact for
-    // a non-negative multiple of arriba, and one off only for a window a
-    // hair from a multiple (the truncated top positions can make it one off
-    // anyway). Both factors are signed, so the product is one instruction.
-    p.reciproco = ((std::int64_t{1} << 62) - 1) / p.arriba + 1;
+    // The estimate is the high word of decuplo * reciproco, decuplo ten
+    // times the window and reciproco = ceil(2^64 / (10 arriba)): a
+    // multiplication instead of a division, exact for a non-negative
+    // multiple of arriba, and one off only for a window a hair from a
+    // multiple (the truncated top positions can make it one off anyway).
+    // Both factors are signed (10 arriba >= 10 keeps reciproco below 2^63),
+    // so the product is one instruction and the digit its high register.
+    p.reciproco = static_cast<std::int64_t>((Natural128{1} << 64) / static_cast<Natural128>(10 * p.arriba) + 1);
     for (int m = 0; m < kPasosPorBloque; ++m) p.bajo[m] = ld - p.td - 1 - m >= 0 ? d[ld - p.td - 1 - m] : 0;
-    p.paso = 10 * p.arriba + p.bajo[0];
+    p.paso = 10 * (10 * p.arriba + p.bajo[0]);
 }
 
 // Brings a remainder acarreo * 10^n + r (digits r[0..n)), known to lie in
@@ -528,6 +532,7 @@ CUERPO void DividirPor(const T* n, int ln, const Divisor& p, Cifra* q, int* lq, 
     // over the window.
     std::int64_t ventana = 0;  // the top td + 1 positions (the highest is zero)
     for (int t = 0; t < td; ++t) ventana += n[ln - td + t] * kPotencias10[t];
+    std::int64_t decuplo = 10 * ventana;  // what the steps carry
 
     // The steps go in blocks: the block's digits come one after another from
     // the carried window, then one pass over the counters subtracts all of
@@ -540,15 +545,17 @@ CUERPO void DividirPor(const T* n, int ln, const Divisor& p, Cifra* q, int* lq, 
         // first). The next window is 10 * (ventana - digito * arriba) plus
         // the entering position less what the steps take from it; all but
         // the digit's own share is made while the digit is estimated, so
-        // the chain from one digit to the next is the estimate, one multiply
-        // and one subtraction.
+        // the chain from one digit to the next is the estimate's multiply,
+        // one more multiply and one subtraction.
         std::int64_t pendiente0 = 0, pendiente1 = 0, pendiente2 = 0;
         for (int j = fin - 1; j >= inicio; --j) {
-            const auto digito =
-                static_cast<std::int64_t>((static_cast<Entero128>(ventana) * reciproco) >> 62);
+            const auto digito = static_cast<std::int64_t>((static_cast<Entero128>(decuplo) * reciproco) >> 64);
             qq[j] = static_cast<std::int32_t>(digito);
-            if (j == 0) break;
-            ventana = 10 * ventana + (w[j - 1 + ld - td] - pendiente0) - digito * paso;
+            if (j == 0) {
+                ventana = decuplo / 10;
+                break;
+            }
+            decuplo = 10 * decuplo + 10 * (w[j - 1 + ld - td] - pendiente0) - digito * paso;
             pendiente0 = pendiente1 + digito * p.bajo[1];
             pendiente1 = pendiente2 + digito * p.bajo[2];
             pendiente2 = digito * p.bajo[3];
