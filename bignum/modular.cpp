@@ -1,5 +1,8 @@
 // Modular reduction, exponentiation, greatest common divisor and inverse.
+#include <bit>
+#include <cstdint>
 #include <utility>
+#include <vector>
 
 #include "bignum/aritmetica.h"
 #include "bignum/interno.h"
@@ -68,24 +71,38 @@ namespace {
 // more bits than a record can count.
 constexpr int kCifrasConDemasiadosBits = 9865;
 
-// The bits of |X| into `bits` (see ABinario), reusing its storage. False,
-// with error 13 reported and `bits` zero, when there would be more than
-// kMaxDigitos of them (told at once from the length when it is that long).
+// The bits of |X| into `bits` (see ABinario), reusing its storage: at
+// least two, the lowest first. False, with error 13 reported and `bits`
+// zero, when there would be more than kMaxDigitos of them (told at once from
+// the length when it is that long). Each pass over the decimal digits, from
+// the top, divides them by 2^27 in place (a remainder below 2^27 times ten
+// plus a digit gives a quotient digit below 10) and leaves the 27 bits below
+// in the remainder.
 bool BitsDe(const NumeroGrande& X, NumeroGrande& bits) {
     if (LongitudDelValor(X) >= kCifrasConDemasiadosBits) {
         bignum_interno::Desbordamiento(bits);
         return false;
     }
-    thread_local NumeroGrande t;
-    CopiarNumero(t, *Normalizado(X));
+    constexpr int kBitsPorPasada = 27;
+    constexpr std::uint32_t kMascara = (1u << kBitsPorPasada) - 1;
+    thread_local std::vector<std::uint8_t> cifras;
+    cifras.assign(X.Digitos.begin(), X.Digitos.begin() + LongitudDelValor(X));
+    int longitud = static_cast<int>(cifras.size());
     bits.Digitos.clear();
     for (;;) {
-        std::uint8_t bit = 0;
-        DividirEntreDos(t, t, &bit);
-        bits.Digitos.push_back(bit);
-        if (t.Longitud == 1 && t.Digitos[0] < 2) break;
+        std::uint32_t resto = 0;
+        for (int i = longitud - 1; i >= 0; --i) {
+            const std::uint32_t v = resto * 10 + cifras[i];
+            cifras[i] = static_cast<std::uint8_t>(v >> kBitsPorPasada);
+            resto = v & kMascara;
+        }
+        while (longitud > 0 && cifras[longitud - 1] == 0) --longitud;
+        // The top pass gives only the remainder's own bits.
+        const int cuantos = longitud > 0 ? kBitsPorPasada : std::bit_width(resto);
+        for (int b = 0; b < cuantos; ++b) bits.Digitos.push_back(static_cast<std::uint8_t>(resto >> b & 1));
+        if (longitud == 0) break;
     }
-    bits.Digitos.push_back(t.Digitos[0]);  // the last half, 0 or 1, on top
+    while (bits.Digitos.size() < 2) bits.Digitos.push_back(0);
     if (bits.Digitos.size() > static_cast<std::size_t>(kMaxDigitos)) {
         bignum_interno::Desbordamiento(bits);
         return false;
