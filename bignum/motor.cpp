@@ -40,11 +40,20 @@ Espacio& EspacioDeEsteHilo() {
     return espacio;
 }
 
+#define CUERPO [[gnu::always_inline]] inline
+
+// v grown to n elements: only the first calls of a thread with numbers of a
+// new size come here.
+template <class T>
+[[gnu::noinline, gnu::cold]] T* Crecer(std::vector<T>& v, int n) {
+    v.resize(static_cast<std::size_t>(n));
+    return v.data();
+}
+
 // At least n elements of v; their values are whatever was there.
 template <class T>
-T* Tomar(std::vector<T>& v, int n) {
-    if (v.size() < static_cast<std::size_t>(n)) v.resize(static_cast<std::size_t>(n));
-    return v.data();
+CUERPO T* Tomar(std::vector<T>& v, int n) {
+    return v.size() < static_cast<std::size_t>(n) ? Crecer(v, n) : v.data();
 }
 
 // The loops over positions go in whole blocks of kBloque 16-bit (or
@@ -58,7 +67,7 @@ constexpr int Redondear(int n) { return (n + kBloque - 1) / kBloque * kBloque; }
 // n zero positions after one leading zero, and zeros past them for whole
 // blocks (two more blocks, for rows that start up to one block late);
 // returns the first of the n.
-std::uint16_t* ColumnasACero(std::vector<std::uint16_t>& v, int n) {
+CUERPO std::uint16_t* ColumnasACero(std::vector<std::uint16_t>& v, int n) {
     const int total = 1 + Redondear(n) + 2 * kBloque;
     std::uint16_t* c = Tomar(v, total);
     std::fill(c, c + total, std::uint16_t{0});
@@ -68,7 +77,7 @@ std::uint16_t* ColumnasACero(std::vector<std::uint16_t>& v, int n) {
 // Room for n column counters after one leading zero, with room past them
 // for whole blocks; returns the first of the n. The loops that fill them
 // write every block, so only the leading zero is set here.
-std::uint16_t* Columnas(std::vector<std::uint16_t>& v, int n) {
+CUERPO std::uint16_t* Columnas(std::vector<std::uint16_t>& v, int n) {
     std::uint16_t* c = Tomar(v, 1 + Redondear(n) + 2 * kBloque);
     c[0] = 0;
     return c + 1;
@@ -76,7 +85,7 @@ std::uint16_t* Columnas(std::vector<std::uint16_t>& v, int n) {
 
 // The digits a[0..n) widened to 16 bits, with a block of zeros before them
 // and zeros after them for whole blocks read from any position up to n.
-std::uint16_t* Ensanchar(std::vector<std::uint16_t>& v, const Cifra* a, int n) {
+CUERPO std::uint16_t* Ensanchar(std::vector<std::uint16_t>& v, const Cifra* a, int n) {
     const int total = kBloque + Redondear(n) + kBloque;
     std::uint16_t* l = Tomar(v, total) + kBloque;
     std::fill(l - kBloque, l, std::uint16_t{0});
@@ -95,8 +104,6 @@ constexpr int kCifrasEstimacion = 9;
 
 // Division steps whose subtractions are made in one pass over the counters.
 constexpr int kPasosPorBloque = 4;  // the pass below is written for four
-
-#define CUERPO [[gnu::always_inline]] inline
 
 // One pass of carries over 16-bit counters: each position keeps its units and
 // takes the tens of the position below. Reads in[-1] (zero).
