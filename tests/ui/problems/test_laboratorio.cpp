@@ -290,13 +290,13 @@ void PruebaLaboratorio::serieCompleta() {
 void PruebaLaboratorio::limiteDeTiempo() {
     Banco banco;
     const auto v = banco.Abrir();
-    // Exhaustive search on 7 digits takes more than half a second here.
-    Iniciar(*v, {.logaritmo = true, .metodos = {1}, .desde = 7, .hasta = 9, .limite = 0.1});
+    // Exhaustive search on 10 digits takes seconds here.
+    Iniciar(*v, {.logaritmo = true, .metodos = {1}, .desde = 10, .hasta = 12, .limite = 0.1});
     QTRY_VERIFY_WITH_TIMEOUT(!Lab(*v).SerieEnCurso() && banco.SinEjecuciones(), kEspera);
     QCOMPARE(Comprobado(*v), QStringList{"> límite"});
     QCOMPARE(banco.ui.advertencias, 0);
     QCOMPARE(Texto(*v, QStringLiteral("EstadoSerie")),
-             QStringLiteral("Serie terminada: con 7 dígitos ningún método ha podido acabar "
+             QStringLiteral("Serie terminada: con 10 dígitos ningún método ha podido acabar "
                             "(límite de tiempo o números demasiado grandes)."));
     const QList<QPointF> limite = Puntos(*v, QStringLiteral("Limite:Busqueda"));
     QCOMPARE(limite.size(), 1);
