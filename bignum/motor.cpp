@@ -398,11 +398,9 @@ CUERPO std::int64_t Asentar(const std::int32_t* w, int n, Cifra* r) {
     return acarreo;
 }
 
-// v in [0, 10^n), n <= kCifrasEstimacion, as its n digits r[0..n).
-CUERPO void EscribirCifras(std::uint64_t v, int n, Cifra* r) {
-    const std::uint32_t cifras[3] = {CuatroCifras(static_cast<std::uint32_t>(v % 10000)),
-                                     CuatroCifras(static_cast<std::uint32_t>(v / 10000 % 10000)),
-                                     static_cast<std::uint32_t>(v / 100000000)};
+// v in [0, 10^n), n <= kCifrasEstimacion (nine), as its n digits r[0..n).
+CUERPO void EscribirCifras(std::uint32_t v, int n, Cifra* r) {
+    const std::uint32_t cifras[3] = {CuatroCifras(v % 10000), CuatroCifras(v / 10000 % 10000), v / 100000000};
     if (n == 9) {  // nearly always: every divisor of nine digits or more
         std::memcpy(r, cifras, 8);
         r[8] = static_cast<Cifra>(cifras[2]);
@@ -589,13 +587,15 @@ CUERPO void DividirPor(const T* n, int ln, const Divisor& p, Cifra* q, int* lq, 
     // brings it there.
     const std::int64_t arriba_resto = ventana - qq[0] * arriba + Asentar(w, ld - td, r);
     if (arriba_resto >= 0 && arriba_resto < arriba) {
-        EscribirCifras(static_cast<std::uint64_t>(arriba_resto), td, r + ld - td);
+        EscribirCifras(static_cast<std::uint32_t>(arriba_resto), td, r + ld - td);
+        // A top of td digits: the remainder is ld long.
+        *lr = arriba_resto >= kPotencias10[td - 1] ? ld : SinCerosArriba(r, ld);
     } else {
         const std::int64_t acarreo = Piso(arriba_resto, kPotencias10[td]);
-        EscribirCifras(static_cast<std::uint64_t>(arriba_resto - acarreo * kPotencias10[td]), td, r + ld - td);
+        EscribirCifras(static_cast<std::uint32_t>(arriba_resto - acarreo * kPotencias10[td]), td, r + ld - td);
         qq[0] += CorregirResto(r, d, ld, acarreo);
+        *lr = SinCerosArriba(r, ld);
     }
-    *lr = SinCerosArriba(r, ld);
 
     if (q == nullptr) return;
     Asentar(qq, pasos, q);  // the quotient fits its positions: no carry is left
