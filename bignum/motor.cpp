@@ -21,6 +21,7 @@ namespace {
 struct Espacio {
     std::vector<std::uint16_t> largo;
     std::vector<std::uint16_t> columnas;
+    std::vector<std::uint16_t> columnas_par;
     std::vector<std::uint16_t> pares;
     std::vector<std::uint16_t> multiplicadores;
     std::vector<std::uint16_t> pase;
@@ -28,6 +29,8 @@ struct Espacio {
     std::vector<std::int32_t> resto;
     std::vector<std::int32_t> divisor;
     std::vector<std::int32_t> cociente;
+    std::vector<std::int32_t> resto_par;
+    std::vector<std::int32_t> cociente_par;
     std::vector<Cifra> euclides[2];
     std::vector<Cifra> cofactores[4];
     std::vector<Cifra> potencia[3];
@@ -215,11 +218,11 @@ typedef std::uint16_t Vector16 __attribute__((vector_size(32)));
 // per digit of b. A function of its own, not inlined: the baseline set
 // must not hold AVX2 instructions, even unused.
 [[gnu::target("avx2")]] std::uint16_t* ColumnasProductoAvx2(const Cifra* a, int la, const Cifra* b, int lb,
-                                                            Espacio& e) {
+                                                            std::vector<std::uint16_t>& salida, Espacio& e) {
     const std::uint16_t* pares = Pares(a, la, e);
     const std::uint16_t* multiplicadores = Multiplicadores(b, lb, e);
     const int lr = la + lb;
-    std::uint16_t* c = Columnas(e.columnas, lr);
+    std::uint16_t* c = Columnas(salida, lr);
     for (int k = 0; k < Redondear(lr); k += 16) {  // every block: past lr, zeros
         // Pairs of b's digits reaching columns k .. k + 15; half a pair out
         // of reach meets zeros of a.
@@ -240,19 +243,21 @@ typedef std::uint16_t Vector16 __attribute__((vector_size(32)));
 // shorter number b that reach it (the digit times the longer number's
 // digits below those columns), and is written once. A column gathers at
 // most 81 per digit of b. Returns the la + lb columns, before their carries,
-// with a zero before them and zeros after them for whole blocks; for the
-// shorter of a and b at most kFilasPorBloque digits (either may be b).
+// with a zero before them and zeros after them for whole blocks, in salida;
+// for the shorter of a and b at most kFilasPorBloque digits (either may be
+// b).
 template <class V>
-CUERPO std::uint16_t* ColumnasProducto(const Cifra* a, int la, const Cifra* b, int lb, Espacio& e) {
+CUERPO std::uint16_t* ColumnasProducto(const Cifra* a, int la, const Cifra* b, int lb,
+                                       std::vector<std::uint16_t>& salida, Espacio& e) {
     if (la < lb) {
         std::swap(a, b);
         std::swap(la, lb);
     }
-    if constexpr (sizeof(V) == 32) return ColumnasProductoAvx2(a, la, b, lb, e);
+    if constexpr (sizeof(V) == 32) return ColumnasProductoAvx2(a, la, b, lb, salida, e);
     constexpr int kCarriles = sizeof(V) / 2;
     const std::uint16_t* l = Ensanchar(e.largo, a, la);
     const int lr = la + lb;
-    std::uint16_t* c = Columnas(e.columnas, lr);
+    std::uint16_t* c = Columnas(salida, lr);
     for (int k = 0; k < Redondear(lr); k += kCarriles) {  // every block: past lr, zeros
         V suma = {};
         // Digits j of b reaching columns k .. k + kCarriles - 1.
@@ -276,7 +281,8 @@ CUERPO int ProductoCuerpo(const Cifra* a, int la, const Cifra* b, int lb, Cifra*
     Espacio& e = EspacioDeEsteHilo();
     if (lb > kFilasPorBloque) return ProductoPorBloques(Ensanchar(e.largo, a, la), la, b, lb, r, e);
     const int lr = la + lb;
-    AsentarColumnas(ColumnasProducto<V>(a, la, b, lb, e), Columnas(e.pase, lr), lr, 81u * static_cast<unsigned>(lb), r);
+    AsentarColumnas(ColumnasProducto<V>(a, la, b, lb, e.columnas, e), Columnas(e.pase, lr), lr,
+                    81u * static_cast<unsigned>(lb), r);
     return r[lr - 1] == 0 ? lr - 1 : lr;
 }
 
@@ -285,9 +291,9 @@ CUERPO int ProductoCuerpo(const Cifra* a, int la, const Cifra* b, int lb, Cifra*
 // The j below k/2 are below every lane's half; the few above are masked per
 // lane. A column gathers at most 81 per digit of a, so the 16-bit counters
 // take squares of up to kFilasPorBloque digits. Returns the 2 la columns as
-// ColumnasProducto does.
+// ColumnasProducto does, in salida.
 template <class V>
-CUERPO std::uint16_t* ColumnasCuadrado(const Cifra* a, int la, Espacio& e) {
+CUERPO std::uint16_t* ColumnasCuadrado(const Cifra* a, int la, std::vector<std::uint16_t>& salida, Espacio& e) {
     constexpr int kCarriles = sizeof(V) / 2;
     const std::uint16_t* l = Ensanchar(e.largo, a, la);
     const int lr = 2 * la;
@@ -301,7 +307,7 @@ CUERPO std::uint16_t* ColumnasCuadrado(const Cifra* a, int la, Espacio& e) {
     V carril;
     for (int t = 0; t < kCarriles; ++t) carril[t] = static_cast<std::uint16_t>(t);
 
-    std::uint16_t* c = Columnas(e.columnas, lr);
+    std::uint16_t* c = Columnas(salida, lr);
     for (int k = 0; k < Redondear(lr); k += kCarriles) {  // every block: past lr, zeros
         V suma = {};
         const int desde = std::max(0, k - la + 1);
@@ -333,7 +339,8 @@ CUERPO int CuadradoCuerpo(const Cifra* a, int la, Cifra* r) {
     if (la > kFilasPorBloque) return ProductoCuerpo<V>(a, la, a, la, r);
     Espacio& e = EspacioDeEsteHilo();
     const int lr = 2 * la;
-    AsentarColumnas(ColumnasCuadrado<V>(a, la, e), Columnas(e.pase, lr), lr, 81u * static_cast<unsigned>(la), r);
+    AsentarColumnas(ColumnasCuadrado<V>(a, la, e.columnas, e), Columnas(e.pase, lr), lr, 81u * static_cast<unsigned>(la),
+                    r);
     return r[lr - 1] == 0 ? lr - 1 : lr;
 }
 
@@ -517,34 +524,45 @@ CUERPO int CorregirResto(Cifra* r, const Cifra* d, int n, std::int64_t acarreo) 
 // whose value is below 10^ln, such as a product's columns before their
 // carries: they move the estimates no more than the counters of the
 // remainder itself do.
+//
+// The division goes a block of steps at a time, so that two divisions by the
+// same divisor can take turns block by block: the processor then runs one's
+// chain of estimates while it waits on the other's.
 template <class T>
-CUERPO void DividirPor(const T* n, int ln, const Divisor& p, Cifra* q, int* lq, Cifra* r, int* lr, Espacio& e) {
-    const Cifra* d = p.d;
-    const int ld = p.ld, td = p.td;
-    const std::int32_t* dv = p.dv;
-    const std::int64_t arriba = p.arriba, reciproco = p.reciproco, paso = p.paso;
-    const int pasos = ln - ld + 1;
-    // Counters for the dividend, with zeros above it for the top window and
-    // for the last pass's whole vectors.
-    std::int32_t* w = Tomar(e.resto, ln + 1 + kBloque);
-    for (int i = 0; i < ln; ++i) w[i] = n[i];
-    std::fill(w + ln, w + ln + 1 + kBloque, 0);
-    std::int32_t* qq = Tomar(e.cociente, pasos);
+class DivisionPorBloques {
+public:
+    // Counters for the dividend n (ln >= p.ld digits) in w (with zeros above
+    // it for the top window and for the last pass's whole vectors), and room
+    // for the quotient's digits in cociente.
+    CUERPO DivisionPorBloques(const T* n, int ln, const Divisor& p, std::vector<std::int32_t>& w,
+                              std::vector<std::int32_t>& cociente)
+        : p_(p), pasos_(ln - p.ld + 1), fin_(pasos_) {
+        w_ = Tomar(w, ln + 1 + kBloque);
+        for (int i = 0; i < ln; ++i) w_[i] = n[i];
+        std::fill(w_ + ln, w_ + ln + 1 + kBloque, 0);
+        qq_ = Tomar(cociente, pasos_);
+        // The window is kept as a 64-bit sum of its top positions' counters
+        // and carried from step to step by what the step subtracts, so an
+        // estimate needs neither the step before to have written its
+        // counters nor a pass over the window.
+        std::int64_t ventana = 0;  // the top td + 1 positions (the highest is zero)
+        for (int t = 0; t < p.td; ++t) ventana += n[ln - p.td + t] * kPotencias10[t];
+        decuplo_ = 10 * ventana;
+    }
 
-    // The window is kept as a 64-bit sum of its top positions' counters and
-    // carried from step to step by what the step subtracts, so an estimate
-    // needs neither the step before to have written its counters nor a pass
-    // over the window.
-    std::int64_t ventana = 0;  // the top td + 1 positions (the highest is zero)
-    for (int t = 0; t < td; ++t) ventana += n[ln - td + t] * kPotencias10[t];
-    std::int64_t decuplo = 10 * ventana;  // what the steps carry
+    CUERPO bool Quedan() const { return fin_ > 0; }
 
     // The steps go in blocks: the block's digits come one after another from
     // the carried window, then one pass over the counters subtracts all of
     // them, each times the divisor at its place. The counters end up as a
     // step-by-step run would leave them.
-    for (int fin = pasos; fin > 0; fin -= kPasosPorBloque) {
+    CUERPO void Bloque() {
+        const int ld = p_.ld, td = p_.td, fin = fin_;
         const int inicio = std::max(0, fin - kPasosPorBloque);
+        const std::int64_t reciproco = p_.reciproco, paso = p_.paso;
+        std::int32_t* const w = w_;
+        std::int32_t* const qq = qq_;
+        std::int64_t decuplo = decuplo_;
         // What this block's earlier steps subtract, not yet written, from
         // the positions entering the window at the next steps (the next
         // first). The next window is 10 * (ventana - digito * arriba) plus
@@ -556,50 +574,73 @@ CUERPO void DividirPor(const T* n, int ln, const Divisor& p, Cifra* q, int* lq, 
         for (int j = fin - 1; j >= inicio; --j) {
             const auto digito = static_cast<std::int64_t>((static_cast<Entero128>(decuplo) * reciproco) >> 64);
             qq[j] = static_cast<std::int32_t>(digito);
-            if (j == 0) {
-                ventana = decuplo / 10;
-                break;
-            }
+            if (j == 0) break;
             decuplo = 10 * decuplo + 10 * (w[j - 1 + ld - td] - pendiente0) - digito * paso;
-            pendiente0 = pendiente1 + digito * p.bajo[1];
-            pendiente1 = pendiente2 + digito * p.bajo[2];
-            pendiente2 = digito * p.bajo[3];
+            pendiente0 = pendiente1 + digito * p_.bajo[1];
+            pendiente1 = pendiente2 + digito * p_.bajo[2];
+            pendiente2 = digito * p_.bajo[3];
         }
+        decuplo_ = decuplo;
+        fin_ = inicio;
         // The digits of steps inicio .. inicio + 3, zero past the block (only
         // the last block, at the bottom, can be short).
         const int en_bloque = fin - inicio;
         const std::int32_t c0 = qq[inicio], c1 = en_bloque > 1 ? qq[inicio + 1] : 0,
                            c2 = en_bloque > 2 ? qq[inicio + 2] : 0, c3 = en_bloque > 3 ? qq[inicio + 3] : 0;
         std::int32_t* __restrict fila = w + inicio;
+        const std::int32_t* dv = p_.dv;
         // Whole vectors of 8 counters; past the divisor dv is zero.
         const int posiciones = (ld + (fin - inicio) - 1 + 7) / 8 * 8;
         for (int i = 0; i < posiciones; ++i) {
             fila[i] -= c0 * dv[i] + c1 * dv[i - 1] + c2 * dv[i - 2] + c3 * dv[i - 3];
         }
     }
-    // Remainder. The window after the last digit is the exact value of
-    // every position from ld - td up (what the steps left above the
-    // remainder's positions included), so only the positions below it are
-    // settled from their counters; their carry joins the window's value,
-    // whose digits are the remainder's top td. Each estimate is at most one
-    // off, so the remainder lies in [-d, 2d): its top below arriba, and not
-    // negative, says at once that it lies in [0, d); else one correction
-    // brings it there.
-    const std::int64_t arriba_resto = ventana - qq[0] * arriba + Asentar(w, ld - td, r);
-    if (arriba_resto >= 0 && arriba_resto < arriba) {
-        EscribirCifras(static_cast<std::uint32_t>(arriba_resto), td, r + ld - td);
-        // A top of td digits: the remainder is ld long.
-        *lr = arriba_resto >= kPotencias10[td - 1] ? ld : SinCerosArriba(r, ld);
-    } else {
-        const std::int64_t acarreo = Piso(arriba_resto, kPotencias10[td]);
-        EscribirCifras(static_cast<std::uint32_t>(arriba_resto - acarreo * kPotencias10[td]), td, r + ld - td);
-        qq[0] += CorregirResto(r, d, ld, acarreo);
-        *lr = SinCerosArriba(r, ld);
+
+    // After the last block: r = n mod d (ld positions of room) and, unless q
+    // is null, q = n div d (pasos positions of room), with their lengths.
+    CUERPO void Terminar(Cifra* q, int* lq, Cifra* r, int* lr) {
+        const int ld = p_.ld, td = p_.td;
+        const std::int64_t arriba = p_.arriba;
+        std::int32_t* const qq = qq_;
+        // Remainder. The window after the last digit is the exact value of
+        // every position from ld - td up (what the steps left above the
+        // remainder's positions included), so only the positions below it
+        // are settled from their counters; their carry joins the window's
+        // value, whose digits are the remainder's top td. Each estimate is
+        // at most one off, so the remainder lies in [-d, 2d): its top below
+        // arriba, and not negative, says at once that it lies in [0, d); else
+        // one correction brings it there.
+        const std::int64_t arriba_resto = decuplo_ / 10 - qq[0] * arriba + Asentar(w_, ld - td, r);
+        if (arriba_resto >= 0 && arriba_resto < arriba) {
+            EscribirCifras(static_cast<std::uint32_t>(arriba_resto), td, r + ld - td);
+            // A top of td digits: the remainder is ld long.
+            *lr = arriba_resto >= kPotencias10[td - 1] ? ld : SinCerosArriba(r, ld);
+        } else {
+            const std::int64_t acarreo = Piso(arriba_resto, kPotencias10[td]);
+            EscribirCifras(static_cast<std::uint32_t>(arriba_resto - acarreo * kPotencias10[td]), td, r + ld - td);
+            qq[0] += CorregirResto(r, p_.d, ld, acarreo);
+            *lr = SinCerosArriba(r, ld);
+        }
+
+        if (q == nullptr) return;
+        Asentar(qq, pasos_, q);  // the quotient fits its positions: no carry is left
+        *lq = SinCerosArriba(q, pasos_);
     }
 
-    if (q == nullptr) return;
-    Asentar(qq, pasos, q);  // the quotient fits its positions: no carry is left
-    *lq = SinCerosArriba(q, pasos);
+private:
+    const Divisor& p_;
+    std::int32_t* w_;
+    std::int32_t* qq_;
+    const int pasos_;
+    int fin_;               // the steps still to make are 0 .. fin_ - 1
+    std::int64_t decuplo_;  // ten times the window
+};
+
+template <class T>
+CUERPO void DividirPor(const T* n, int ln, const Divisor& p, Cifra* q, int* lq, Cifra* r, int* lr, Espacio& e) {
+    DivisionPorBloques<T> division(n, ln, p, e.resto, e.cociente);
+    while (division.Quedan()) division.Bloque();
+    division.Terminar(q, lq, r, lr);
 }
 
 CUERPO void DivisionCuerpo(const Cifra* n, int ln, const Cifra* d, int ld, Cifra* q, int* lq, Cifra* r,
@@ -637,10 +678,71 @@ CUERPO int ReducirColumnas(std::uint16_t* c, int lc, unsigned cota, const Diviso
     return lr;
 }
 
+// Two product columns (as ReducirColumnas takes them, each at least p.ld
+// long) reduced modulo the same prepared divisor, their divisions taking
+// turns block by block; the remainders go to ra and rb, whose lengths are
+// returned in la and lb.
+CUERPO void ReducirDosColumnas(const std::uint16_t* a, int* la, const std::uint16_t* b, int* lb, const Divisor& p,
+                               Cifra* ra, Cifra* rb, Espacio& e) {
+    DivisionPorBloques<std::uint16_t> x(a, *la, p, e.resto, e.cociente), y(b, *lb, p, e.resto_par, e.cociente_par);
+    while (x.Quedan() || y.Quedan()) {
+        if (x.Quedan()) x.Bloque();
+        if (y.Quedan()) y.Bloque();
+    }
+    int sin_uso = 0;
+    x.Terminar(nullptr, &sin_uso, ra, la);
+    y.Terminar(nullptr, &sin_uso, rb, lb);
+}
+
+// x = x^2 mod the prepared divisor (x of lx digits, room for them and for
+// the divisor's), by way of producto (room for 2 lx + 1 digits); false when
+// the square would pass kMaxDigitos digits. Columns of at most
+// kFilasPorBloque digits (nearly always: only a long base is not) go
+// straight into the division.
+template <class V>
+CUERPO bool CuadrarYReducir(Cifra* x, int& lx, const Divisor& p, Cifra* producto, Espacio& e) {
+    if (lx <= kFilasPorBloque) {
+        lx = ReducirColumnas(ColumnasCuadrado<V>(x, lx, e.columnas, e), 2 * lx, 81u * static_cast<unsigned>(lx), p, x,
+                             e);
+        return true;
+    }
+    if (2 * lx - 1 > kMaxDigitos) return false;
+    const int lp = CuadradoCuerpo<V>(x, lx, producto);
+    if (lp > kMaxDigitos) return false;
+    lx = ReducirPor(producto, lp, p, x, e);
+    return true;
+}
+
+// x = x * y mod the prepared divisor, as CuadrarYReducir.
+template <class V>
+CUERPO bool MultiplicarYReducir(Cifra* x, int& lx, const Cifra* y, int ly, const Divisor& p, Cifra* producto,
+                                Espacio& e) {
+    if (lx <= kFilasPorBloque && ly <= kFilasPorBloque) {
+        lx = ReducirColumnas(ColumnasProducto<V>(x, lx, y, ly, e.columnas, e), lx + ly,
+                             81u * static_cast<unsigned>(std::min(lx, ly)), p, x, e);
+        return true;
+    }
+    if (lx + ly - 1 > kMaxDigitos) return false;
+    const int lq = ProductoCuerpo<V>(x, lx, y, ly, producto);
+    if (lq > kMaxDigitos) return false;
+    lx = ReducirPor(producto, lq, p, x, e);
+    return true;
+}
+
+// Moduli for which a power makes its products and squares in pairs (below).
+constexpr int kParejasHasta = 100;
+
 // base^e mod m by squaring and multiplying from the lowest bit of e, with
 // the base not reduced before its first squaring: bits[0..nbits) are e's
 // bits (nbits >= 2), m is non-zero. Returns the length of r (room for lm
 // digits), or -1 when a square or product would pass kMaxDigitos digits.
+//
+// The product that a 1-bit asks for (the result so far times that bit's
+// square) is made together with the next bit's square, since both take the
+// same square: their two divisions take turns, so that each fills the time
+// the other's chain of estimates leaves idle. That pays for moduli of up to
+// kParejasHasta digits; for longer ones the passes over the counters, not
+// the chains, set the pace, and they go one after the other.
 template <class V>
 CUERPO int PotenciaCuerpo(const Cifra* base, int lb, const Cifra* bits, int nbits, const Cifra* m, int lm, Cifra* r) {
     Espacio& e = EspacioDeEsteHilo();
@@ -658,27 +760,22 @@ CUERPO int PotenciaCuerpo(const Cifra* base, int lb, const Cifra* bits, int nbit
     } else {
         acumulado[0] = 1;
     }
-    for (int k = 1; k < nbits; ++k) {
-        if (lc <= kFilasPorBloque) {  // nearly always: only a long base is not
-            lc = ReducirColumnas(ColumnasCuadrado<V>(cuadrado, lc, e), 2 * lc, 81u * static_cast<unsigned>(lc), p,
-                                 cuadrado, e);
-        } else {
-            if (2 * lc - 1 > kMaxDigitos) return -1;
-            const int lp = CuadradoCuerpo<V>(cuadrado, lc, producto);
-            if (lp > kMaxDigitos) return -1;
-            lc = ReducirPor(producto, lp, p, cuadrado, e);
+    // Step k squares for bit k and makes bit k - 1's product, from the same
+    // square; the last bit's product comes after the last step.
+    for (int k = 1; k <= nbits; ++k) {
+        const bool con_producto = k >= 2 && bits[k - 1] == 1, con_cuadrado = k < nbits;
+        if (con_producto && con_cuadrado && lm <= kParejasHasta && la <= kFilasPorBloque && lc <= kFilasPorBloque &&
+            2 * lc >= lm && la + lc >= lm) {
+            std::uint16_t* columnas_cuadrado = ColumnasCuadrado<V>(cuadrado, lc, e.columnas, e);
+            std::uint16_t* columnas_producto = ColumnasProducto<V>(acumulado, la, cuadrado, lc, e.columnas_par, e);
+            lc *= 2;
+            la += lc / 2;
+            ReducirDosColumnas(columnas_cuadrado, &lc, columnas_producto, &la, p, cuadrado, acumulado, e);
+            continue;
         }
-        if (bits[k] == 1) {
-            if (la <= kFilasPorBloque && lc <= kFilasPorBloque) {
-                la = ReducirColumnas(ColumnasProducto<V>(acumulado, la, cuadrado, lc, e), la + lc,
-                                     81u * static_cast<unsigned>(std::min(la, lc)), p, acumulado, e);
-            } else {
-                if (la + lc - 1 > kMaxDigitos) return -1;
-                const int lq = ProductoCuerpo<V>(acumulado, la, cuadrado, lc, producto);
-                if (lq > kMaxDigitos) return -1;
-                la = ReducirPor(producto, lq, p, acumulado, e);
-            }
-        }
+        // The product first: the square overwrites what it takes.
+        if (con_producto && !MultiplicarYReducir<V>(acumulado, la, cuadrado, lc, p, producto, e)) return -1;
+        if (con_cuadrado && !CuadrarYReducir<V>(cuadrado, lc, p, producto, e)) return -1;
     }
     std::memcpy(r, acumulado, static_cast<std::size_t>(la));
     return la;

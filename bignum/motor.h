@@ -62,6 +62,9 @@ using Cifra = std::uint8_t;
 //              modulus (made ready once), and per 1-bit a Producto and a
 //              Division; the division takes the product's columns as its
 //              counters, so their carries are not settled in passes first.
+//              A 1-bit's product and the next bit's square take the same
+//              square, so for moduli of up to 100 digits their divisions
+//              run side by side, a block of steps each in turn.
 struct Nucleos {
     const char* nombre;
 
