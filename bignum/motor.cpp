@@ -28,6 +28,7 @@ struct Espacio {
     std::vector<std::uint32_t> totales;
     std::vector<std::int32_t> resto;
     std::vector<std::int32_t> divisor;
+    std::vector<std::int32_t> divisor_pares;
     std::vector<std::int32_t> cociente;
     std::vector<std::int32_t> resto_par;
     std::vector<std::int32_t> cociente_par;
@@ -426,6 +427,9 @@ struct Divisor {
     const Cifra* d;  // its digits, normalised
     int ld;
     const std::int32_t* dv;  // d widened, kPasosPorBloque zeros before, whole vectors of zeros after
+    // pares[i] = dv[i] | dv[i - 1] << 16, two 16-bit halves, for i from -2
+    // on (and whole vectors of zero pairs past the divisor).
+    const std::int32_t* pares;
     int td;                  // digits of d that the estimate reads
     std::int64_t arriba;     // the value of those top td digits
     std::int64_t reciproco;
@@ -438,13 +442,17 @@ struct Divisor {
     std::int64_t paso;
 };
 
-CUERPO void PrepararDivisor(const Cifra* d, int ld, std::vector<std::int32_t>& almacen, Divisor& p) {
-    std::int32_t* dv = Tomar(almacen, kPasosPorBloque + ld + kPasosPorBloque + kBloque) + kPasosPorBloque;
-    std::fill(dv - kPasosPorBloque, dv + ld + kPasosPorBloque + kBloque, 0);
+CUERPO void PrepararDivisor(const Cifra* d, int ld, Espacio& e, Divisor& p) {
+    const int total = kPasosPorBloque + ld + kPasosPorBloque + kBloque;
+    std::int32_t* dv = Tomar(e.divisor, total) + kPasosPorBloque;
+    std::fill(dv - kPasosPorBloque, dv - kPasosPorBloque + total, 0);
     for (int i = 0; i < ld; ++i) dv[i] = d[i];
+    std::int32_t* pares = Tomar(e.divisor_pares, total) + kPasosPorBloque;
+    for (int i = -2; i < total - kPasosPorBloque; ++i) pares[i] = dv[i] | dv[i - 1] << 16;
     p.d = d;
     p.ld = ld;
     p.dv = dv;
+    p.pares = pares;
     // The divisor's top td digits, and the window's top td + 1 positions, at
     // the same scale: their quotient estimates the digit.
     p.td = std::min(ld, kCifrasEstimacion);
@@ -510,6 +518,53 @@ CUERPO int CorregirResto(Cifra* r, const Cifra* d, int n, std::int64_t acarreo) 
     }
 }
 
+// A block's subtraction, fila[i] -= c0 dv[i] + c1 dv[i - 1] + c2 dv[i - 2] +
+// c3 dv[i - 3] for i in [0, posiciones) (whole vectors of 8), with the pairs
+// par01 = c0 | c1 << 16 and par23 = c2 | c3 << 16 of digits that fit 16
+// bits: pmaddwd multiplies the two 16-bit halves of each lane of the
+// divisor's pairs by those of a digits' pair and adds them, so a vector of
+// counters takes two multiplications instead of four.
+CUERPO void RestarBloque(std::int32_t* fila, const std::int32_t* pares, int posiciones, std::int32_t par01,
+                         std::int32_t par23) {
+    const __m128i a = _mm_set1_epi32(par01), b = _mm_set1_epi32(par23);
+    for (int i = 0; i < posiciones; i += 4) {
+        const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(fila + i));
+        const __m128i y = _mm_loadu_si128(reinterpret_cast<const __m128i*>(pares + i));
+        const __m128i z = _mm_loadu_si128(reinterpret_cast<const __m128i*>(pares + i - 2));
+        const __m128i resta = _mm_add_epi32(_mm_madd_epi16(y, a), _mm_madd_epi16(z, b));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(fila + i), _mm_sub_epi32(x, resta));
+    }
+}
+
+// With AVX2, eight counters a vector. A function of its own, not inlined:
+// the baseline set must not hold AVX2 instructions.
+[[gnu::target("avx2")]] void RestarBloqueAvx2(std::int32_t* fila, const std::int32_t* pares, int posiciones,
+                                              std::int32_t par01, std::int32_t par23) {
+    const __m256i a = _mm256_set1_epi32(par01), b = _mm256_set1_epi32(par23);
+    for (int i = 0; i < posiciones; i += 8) {
+        const __m256i x = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(fila + i));
+        const __m256i y = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(pares + i));
+        const __m256i z = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(pares + i - 2));
+        const __m256i resta = _mm256_add_epi32(_mm256_madd_epi16(y, a), _mm256_madd_epi16(z, b));
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(fila + i), _mm256_sub_epi32(x, resta));
+    }
+}
+
+// Counters from which the AVX2 pass (a call) is faster than the loop below
+// inlined.
+constexpr int kParesDesde = 32;
+
+// The two digits as one lane of 16-bit halves; false when either does not
+// fit 16 bits (only a quotient digit of a product's columns by a one-digit
+// divisor can pass 32767).
+CUERPO bool Par16(std::int32_t bajo, std::int32_t alto, std::int32_t& par) {
+    if (((static_cast<std::uint32_t>(bajo + 0x8000) | static_cast<std::uint32_t>(alto + 0x8000)) >> 16) != 0) {
+        return false;
+    }
+    par = static_cast<std::int32_t>(static_cast<std::uint32_t>(bajo & 0xFFFF) | static_cast<std::uint32_t>(alto) << 16);
+    return true;
+}
+
 // Long division, one quotient digit per step from the top. The partial
 // remainder lives in 32-bit counters, one per decimal position, that may
 // leave 0..9: a step subtracts its digit times the divisor without
@@ -528,7 +583,7 @@ CUERPO int CorregirResto(Cifra* r, const Cifra* d, int n, std::int64_t acarreo) 
 // The division goes a block of steps at a time, so that two divisions by the
 // same divisor can take turns block by block: the processor then runs one's
 // chain of estimates while it waits on the other's.
-template <class T>
+template <class V, class T>
 class DivisionPorBloques {
 public:
     // Counters for the dividend n (ln >= p.ld digits) in w (with zeros above
@@ -588,11 +643,23 @@ public:
         const std::int32_t c0 = qq[inicio], c1 = en_bloque > 1 ? qq[inicio + 1] : 0,
                            c2 = en_bloque > 2 ? qq[inicio + 2] : 0, c3 = en_bloque > 3 ? qq[inicio + 3] : 0;
         std::int32_t* __restrict fila = w + inicio;
-        const std::int32_t* dv = p_.dv;
         // Whole vectors of 8 counters; past the divisor dv is zero.
         const int posiciones = (ld + (fin - inicio) - 1 + 7) / 8 * 8;
-        for (int i = 0; i < posiciones; ++i) {
-            fila[i] -= c0 * dv[i] + c1 * dv[i - 1] + c2 * dv[i - 2] + c3 * dv[i - 3];
+        std::int32_t par01 = 0, par23 = 0;
+        if constexpr (sizeof(V) == 32) {
+            if (posiciones >= kParesDesde && Par16(c0, c1, par01) && Par16(c2, c3, par23)) {
+                RestarBloqueAvx2(fila, p_.pares, posiciones, par01, par23);
+                return;
+            }
+        } else if (Par16(c0, c1, par01) && Par16(c2, c3, par23)) {
+            RestarBloque(fila, p_.pares, posiciones, par01, par23);
+            return;
+        }
+        {
+            const std::int32_t* dv = p_.dv;
+            for (int i = 0; i < posiciones; ++i) {
+                fila[i] -= c0 * dv[i] + c1 * dv[i - 1] + c2 * dv[i - 2] + c3 * dv[i - 3];
+            }
         }
     }
 
@@ -636,23 +703,25 @@ private:
     std::int64_t decuplo_;  // ten times the window
 };
 
-template <class T>
+template <class V, class T>
 CUERPO void DividirPor(const T* n, int ln, const Divisor& p, Cifra* q, int* lq, Cifra* r, int* lr, Espacio& e) {
-    DivisionPorBloques<T> division(n, ln, p, e.resto, e.cociente);
+    DivisionPorBloques<V, T> division(n, ln, p, e.resto, e.cociente);
     while (division.Quedan()) division.Bloque();
     division.Terminar(q, lq, r, lr);
 }
 
+template <class V>
 CUERPO void DivisionCuerpo(const Cifra* n, int ln, const Cifra* d, int ld, Cifra* q, int* lq, Cifra* r,
                            int* lr) {
     Espacio& e = EspacioDeEsteHilo();
     Divisor p;
-    PrepararDivisor(d, ld, e.divisor, p);
-    DividirPor(n, ln, p, q, lq, r, lr, e);
+    PrepararDivisor(d, ld, e, p);
+    DividirPor<V>(n, ln, p, q, lq, r, lr, e);
 }
 
 // x (lx digits) reduced modulo the prepared divisor, into r; x may have high
 // zeros. Returns the length of r.
+template <class V>
 CUERPO int ReducirPor(const Cifra* x, int lx, const Divisor& p, Cifra* r, Espacio& e) {
     lx = SinCerosArriba(x, lx);
     if (lx < p.ld) {
@@ -660,7 +729,7 @@ CUERPO int ReducirPor(const Cifra* x, int lx, const Divisor& p, Cifra* r, Espaci
         return lx;
     }
     int lr = 0, sin_uso = 0;
-    DividirPor(x, lx, p, nullptr, &sin_uso, r, &lr, e);
+    DividirPor<V>(x, lx, p, nullptr, &sin_uso, r, &lr, e);
     return lr;
 }
 
@@ -668,13 +737,14 @@ CUERPO int ReducirPor(const Cifra* x, int lx, const Divisor& p, Cifra* r, Espaci
 // each at most cota, the value below 10^lc) modulo the prepared divisor,
 // into r; returns the length of r. The division takes the columns as its
 // counters, so their carries are never settled on their own.
+template <class V>
 CUERPO int ReducirColumnas(std::uint16_t* c, int lc, unsigned cota, const Divisor& p, Cifra* r, Espacio& e) {
     if (lc < p.ld) {  // below 10^(ld - 1): already reduced
         AsentarColumnas(c, Columnas(e.pase, lc), lc, cota, r);
         return SinCerosArriba(r, lc);
     }
     int lr = 0, sin_uso = 0;
-    DividirPor(c, lc, p, nullptr, &sin_uso, r, &lr, e);
+    DividirPor<V>(c, lc, p, nullptr, &sin_uso, r, &lr, e);
     return lr;
 }
 
@@ -682,9 +752,10 @@ CUERPO int ReducirColumnas(std::uint16_t* c, int lc, unsigned cota, const Diviso
 // long) reduced modulo the same prepared divisor, their divisions taking
 // turns block by block; the remainders go to ra and rb, whose lengths are
 // returned in la and lb.
+template <class V>
 CUERPO void ReducirDosColumnas(const std::uint16_t* a, int* la, const std::uint16_t* b, int* lb, const Divisor& p,
                                Cifra* ra, Cifra* rb, Espacio& e) {
-    DivisionPorBloques<std::uint16_t> x(a, *la, p, e.resto, e.cociente), y(b, *lb, p, e.resto_par, e.cociente_par);
+    DivisionPorBloques<V, std::uint16_t> x(a, *la, p, e.resto, e.cociente), y(b, *lb, p, e.resto_par, e.cociente_par);
     while (x.Quedan() || y.Quedan()) {
         if (x.Quedan()) x.Bloque();
         if (y.Quedan()) y.Bloque();
@@ -702,14 +773,14 @@ CUERPO void ReducirDosColumnas(const std::uint16_t* a, int* la, const std::uint1
 template <class V>
 CUERPO bool CuadrarYReducir(Cifra* x, int& lx, const Divisor& p, Cifra* producto, Espacio& e) {
     if (lx <= kFilasPorBloque) {
-        lx = ReducirColumnas(ColumnasCuadrado<V>(x, lx, e.columnas, e), 2 * lx, 81u * static_cast<unsigned>(lx), p, x,
+        lx = ReducirColumnas<V>(ColumnasCuadrado<V>(x, lx, e.columnas, e), 2 * lx, 81u * static_cast<unsigned>(lx), p, x,
                              e);
         return true;
     }
     if (2 * lx - 1 > kMaxDigitos) return false;
     const int lp = CuadradoCuerpo<V>(x, lx, producto);
     if (lp > kMaxDigitos) return false;
-    lx = ReducirPor(producto, lp, p, x, e);
+    lx = ReducirPor<V>(producto, lp, p, x, e);
     return true;
 }
 
@@ -718,14 +789,14 @@ template <class V>
 CUERPO bool MultiplicarYReducir(Cifra* x, int& lx, const Cifra* y, int ly, const Divisor& p, Cifra* producto,
                                 Espacio& e) {
     if (lx <= kFilasPorBloque && ly <= kFilasPorBloque) {
-        lx = ReducirColumnas(ColumnasProducto<V>(x, lx, y, ly, e.columnas, e), lx + ly,
+        lx = ReducirColumnas<V>(ColumnasProducto<V>(x, lx, y, ly, e.columnas, e), lx + ly,
                              81u * static_cast<unsigned>(std::min(lx, ly)), p, x, e);
         return true;
     }
     if (lx + ly - 1 > kMaxDigitos) return false;
     const int lq = ProductoCuerpo<V>(x, lx, y, ly, producto);
     if (lq > kMaxDigitos) return false;
-    lx = ReducirPor(producto, lq, p, x, e);
+    lx = ReducirPor<V>(producto, lq, p, x, e);
     return true;
 }
 
@@ -747,7 +818,7 @@ template <class V>
 CUERPO int PotenciaCuerpo(const Cifra* base, int lb, const Cifra* bits, int nbits, const Cifra* m, int lm, Cifra* r) {
     Espacio& e = EspacioDeEsteHilo();
     Divisor p;
-    PrepararDivisor(m, lm, e.divisor, p);
+    PrepararDivisor(m, lm, e, p);
     const int tope = std::max(lb, lm);
     Cifra* cuadrado = Tomar(e.potencia[0], tope + 1);
     Cifra* acumulado = Tomar(e.potencia[1], tope + 1);
@@ -770,7 +841,7 @@ CUERPO int PotenciaCuerpo(const Cifra* base, int lb, const Cifra* bits, int nbit
             std::uint16_t* columnas_producto = ColumnasProducto<V>(acumulado, la, cuadrado, lc, e.columnas_par, e);
             lc *= 2;
             la += lc / 2;
-            ReducirDosColumnas(columnas_cuadrado, &lc, columnas_producto, &la, p, cuadrado, acumulado, e);
+            ReducirDosColumnas<V>(columnas_cuadrado, &lc, columnas_producto, &la, p, cuadrado, acumulado, e);
             continue;
         }
         // The product first: the square overwrites what it takes.
@@ -884,6 +955,7 @@ CUERPO int RestoCorto(const Cifra* g, int lg, const Cifra* s, Cifra* r, std::int
 // divisions made (1 when s divides g, and r is then s). Each remainder
 // whose quotient is below 100 (nearly all of them) is taken by RestoCorto,
 // the others by the long division.
+template <class V>
 CUERPO int EuclidesCuerpo(const Cifra* g0, int lg0, const Cifra* s0, int ls0, Cifra* r, int* lr) {
     Espacio& e = EspacioDeEsteHilo();
     const int tamano = kMargenEuclides + lg0 + kMargenEuclides;
@@ -901,7 +973,7 @@ CUERPO int EuclidesCuerpo(const Cifra* g0, int lg0, const Cifra* s0, int ls0, Ci
             resto = RestoCorto(a, la, b, a);  // writes the zeros above its digits too
         } else {
             int sin_uso = 0;
-            DivisionCuerpo(a, la, b, lb, nullptr, &sin_uso, a, &resto);
+            DivisionCuerpo<V>(a, la, b, lb, nullptr, &sin_uso, a, &resto);
             std::fill(a + resto, a + la, Cifra{0});  // the zeros above the digits
         }
         la = resto;
@@ -963,7 +1035,7 @@ CUERPO bool InversoCuerpo(const Cifra* m, int lm, const Cifra* a0, int la0, Cifr
             ls0 = SumarMultiplo(s0, ls0, s1, ls1, q);
         } else {
             int lq = 0;
-            DivisionCuerpo(a, la, b, lb, cociente, &lq, a, &resto);
+            DivisionCuerpo<V>(a, la, b, lb, cociente, &lq, a, &resto);
             std::fill(a + resto, a + la, Cifra{0});  // the zeros above the digits
             const int lp = ProductoCuerpo<V>(cociente, lq, s1, ls1, producto);
             std::fill(producto + lp, producto + lp + kMargenEuclides, Cifra{0});
@@ -1098,7 +1170,7 @@ int ProductoPortable(const Cifra* a, int la, const Cifra* b, int lb, Cifra* r) {
 int CuadradoPortable(const Cifra* a, int la, Cifra* r) { return CuadradoCuerpo<Vector8>(a, la, r); }
 int RaizPortable(const Cifra* x, int n, Cifra* r) { return RaizCuerpo(x, n, r); }
 int EuclidesPortable(const Cifra* g, int lg, const Cifra* s, int ls, Cifra* r, int* lr) {
-    return EuclidesCuerpo(g, lg, s, ls, r, lr);
+    return EuclidesCuerpo<Vector8>(g, lg, s, ls, r, lr);
 }
 bool InversoPortable(const Cifra* m, int lm, const Cifra* a, int la, Cifra* r, int* lr) {
     return InversoCuerpo<Vector8>(m, lm, a, la, r, lr);
@@ -1107,7 +1179,7 @@ int PotenciaPortable(const Cifra* base, int lb, const Cifra* bits, int nbits, co
     return PotenciaCuerpo<Vector8>(base, lb, bits, nbits, m, lm, r);
 }
 void DivisionPortable(const Cifra* n, int ln, const Cifra* d, int ld, Cifra* q, int* lq, Cifra* r, int* lr) {
-    DivisionCuerpo(n, ln, d, ld, q, lq, r, lr);
+    DivisionCuerpo<Vector8>(n, ln, d, ld, q, lq, r, lr);
 }
 
 [[gnu::target("avx2")]] int ProductoAvx2(const Cifra* a, int la, const Cifra* b, int lb, Cifra* r) {
@@ -1118,7 +1190,7 @@ void DivisionPortable(const Cifra* n, int ln, const Cifra* d, int ld, Cifra* q, 
 }
 [[gnu::target("avx2")]] int RaizAvx2(const Cifra* x, int n, Cifra* r) { return RaizCuerpo(x, n, r); }
 [[gnu::target("avx2")]] int EuclidesAvx2(const Cifra* g, int lg, const Cifra* s, int ls, Cifra* r, int* lr) {
-    return EuclidesCuerpo(g, lg, s, ls, r, lr);
+    return EuclidesCuerpo<Vector16>(g, lg, s, ls, r, lr);
 }
 [[gnu::target("avx2")]] bool InversoAvx2(const Cifra* m, int lm, const Cifra* a, int la, Cifra* r, int* lr) {
     return InversoCuerpo<Vector16>(m, lm, a, la, r, lr);
@@ -1129,7 +1201,7 @@ void DivisionPortable(const Cifra* n, int ln, const Cifra* d, int ld, Cifra* q, 
 }
 [[gnu::target("avx2")]] void DivisionAvx2(const Cifra* n, int ln, const Cifra* d, int ld, Cifra* q, int* lq,
                                           Cifra* r, int* lr) {
-    DivisionCuerpo(n, ln, d, ld, q, lq, r, lr);
+    DivisionCuerpo<Vector16>(n, ln, d, ld, q, lq, r, lr);
 }
 
 constexpr Nucleos kPortables{"portable", ProductoPortable, CuadradoPortable, DivisionPortable, RaizPortable, EuclidesPortable, InversoPortable, PotenciaPortable};

@@ -43,7 +43,8 @@ using Cifra = std::uint8_t;
 //   Division   n - k + 1 steps for an n-digit dividend and a k-digit
 //              divisor; each step estimates one quotient digit from the top
 //              ten positions and subtracts that digit times the divisor from
-//              k 32-bit counters; then one pass of k positions settles the
+//              k 32-bit counters (four steps' digits at once, two to a
+//              pmaddwd); then one pass of k positions settles the
 //              remainder and one of n - k + 1 the quotient.
 //   Raiz       for each of the n / 2 pairs of digits of an n-digit number,
 //              one digit estimated from the top of the remainder and of

@@ -167,12 +167,18 @@ std::string PotenciaDeReferencia(const motor::Nucleos& k, const std::vector<Cifr
 }
 
 TEST_F(Motor, PotenciasIgualesALasDeProductosAsentados) {
-    // Bases shorter and longer than the modulus (one past the 16-bit
-    // counters' 809 rows, squared once before its first reduction).
+    // Bases shorter and longer than the modulus: 809 digits of 9s, whose
+    // square's columns (up to 81 * 809) divided by 2 give quotient digits
+    // past 16 bits, and one digit more, past the 16-bit counters' rows,
+    // squared once before its first reduction.
     for (int lm : kLongitudes) {
         if (lm > 300) continue;
-        for (int lb : {1, 9, lm, 300, 810}) {
-            const auto base = Al_azar(lb, rng_), m = Al_azar(lm, rng_);
+        for (int lb : {1, 9, lm, 300, 809, 810}) {
+            auto base = Al_azar(lb, rng_), m = Al_azar(lm, rng_);
+            if (lb == 809) {
+                std::fill(base.begin(), base.end(), Cifra{9});
+                if (lm == 1) m[0] = 2;
+            }
             std::vector<Cifra> bits = Al_azar(12, rng_);
             for (Cifra& b : bits) b = b % 2;
             bits.back() = 1;
