@@ -536,9 +536,10 @@ CUERPO void RestarBloque(std::int32_t* fila, const std::int32_t* pares, int posi
     }
 }
 
-// With AVX2, eight counters a vector. A function of its own, not inlined:
-// the baseline set must not hold AVX2 instructions.
-[[gnu::target("avx2")]] void RestarBloqueAvx2(std::int32_t* fila, const std::int32_t* pares, int posiciones,
+// With AVX2, eight counters a vector. Only the AVX2 set calls it, and the
+// compiler inlines it there (it cannot be always_inline: the division's
+// code that calls it is compiled for both sets before it is inlined).
+[[gnu::target("avx2")]] inline void RestarBloqueAvx2(std::int32_t* fila, const std::int32_t* pares, int posiciones,
                                               std::int32_t par01, std::int32_t par23) {
     const __m256i a = _mm256_set1_epi32(par01), b = _mm256_set1_epi32(par23);
     for (int i = 0; i < posiciones; i += 8) {
@@ -549,10 +550,6 @@ CUERPO void RestarBloque(std::int32_t* fila, const std::int32_t* pares, int posi
         _mm256_storeu_si256(reinterpret_cast<__m256i*>(fila + i), _mm256_sub_epi32(x, resta));
     }
 }
-
-// Counters from which the AVX2 pass (a call) is faster than the loop below
-// inlined.
-constexpr int kParesDesde = 32;
 
 // The two digits as one lane of 16-bit halves; false when either does not
 // fit 16 bits (only a quotient digit of a product's columns by a one-digit
@@ -646,16 +643,13 @@ public:
         // Whole vectors of 8 counters; past the divisor dv is zero.
         const int posiciones = (ld + (fin - inicio) - 1 + 7) / 8 * 8;
         std::int32_t par01 = 0, par23 = 0;
-        if constexpr (sizeof(V) == 32) {
-            if (posiciones >= kParesDesde && Par16(c0, c1, par01) && Par16(c2, c3, par23)) {
+        if (Par16(c0, c1, par01) && Par16(c2, c3, par23)) {
+            if constexpr (sizeof(V) == 32) {
                 RestarBloqueAvx2(fila, p_.pares, posiciones, par01, par23);
-                return;
+            } else {
+                RestarBloque(fila, p_.pares, posiciones, par01, par23);
             }
-        } else if (Par16(c0, c1, par01) && Par16(c2, c3, par23)) {
-            RestarBloque(fila, p_.pares, posiciones, par01, par23);
-            return;
-        }
-        {
+        } else {
             const std::int32_t* dv = p_.dv;
             for (int i = 0; i < posiciones; ++i) {
                 fila[i] -= c0 * dv[i] + c1 * dv[i - 1] + c2 * dv[i - 2] + c3 * dv[i - 3];
