@@ -9,7 +9,6 @@
 #include <algorithm>
 #include <atomic>
 #include <cstring>
-#include <limits>
 #include <vector>
 
 namespace bignum_interno::motor {
@@ -340,8 +339,8 @@ CUERPO int CuadradoCuerpo(const Cifra* a, int la, Cifra* r) {
     if (la > kFilasPorBloque) return ProductoCuerpo<V>(a, la, a, la, r);
     Espacio& e = EspacioDeEsteHilo();
     const int lr = 2 * la;
-    AsentarColumnas(ColumnasCuadrado<V>(a, la, e.columnas, e), Columnas(e.pase, lr), lr, 81u * static_cast<unsigned>(la),
-                    r);
+    AsentarColumnas(ColumnasCuadrado<V>(a, la, e.columnas, e), Columnas(e.pase, lr), lr,
+                    81u * static_cast<unsigned>(la), r);
     return r[lr - 1] == 0 ? lr - 1 : lr;
 }
 
@@ -540,7 +539,7 @@ CUERPO void RestarBloque(std::int32_t* fila, const std::int32_t* pares, int posi
 // compiler inlines it there (it cannot be always_inline: the division's
 // code that calls it is compiled for both sets before it is inlined).
 [[gnu::target("avx2")]] inline void RestarBloqueAvx2(std::int32_t* fila, const std::int32_t* pares, int posiciones,
-                                              std::int32_t par01, std::int32_t par23) {
+                                                     std::int32_t par01, std::int32_t par23) {
     const __m256i a = _mm256_set1_epi32(par01), b = _mm256_set1_epi32(par23);
     for (int i = 0; i < posiciones; i += 8) {
         const __m256i x = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(fila + i));
@@ -767,8 +766,8 @@ CUERPO void ReducirDosColumnas(const std::uint16_t* a, int* la, const std::uint1
 template <class V>
 CUERPO bool CuadrarYReducir(Cifra* x, int& lx, const Divisor& p, Cifra* producto, Espacio& e) {
     if (lx <= kFilasPorBloque) {
-        lx = ReducirColumnas<V>(ColumnasCuadrado<V>(x, lx, e.columnas, e), 2 * lx, 81u * static_cast<unsigned>(lx), p, x,
-                             e);
+        lx = ReducirColumnas<V>(ColumnasCuadrado<V>(x, lx, e.columnas, e), 2 * lx, 81u * static_cast<unsigned>(lx), p,
+                                x, e);
         return true;
     }
     if (2 * lx - 1 > kMaxDigitos) return false;
@@ -784,7 +783,7 @@ CUERPO bool MultiplicarYReducir(Cifra* x, int& lx, const Cifra* y, int ly, const
                                 Espacio& e) {
     if (lx <= kFilasPorBloque && ly <= kFilasPorBloque) {
         lx = ReducirColumnas<V>(ColumnasProducto<V>(x, lx, y, ly, e.columnas, e), lx + ly,
-                             81u * static_cast<unsigned>(std::min(lx, ly)), p, x, e);
+                                81u * static_cast<unsigned>(std::min(lx, ly)), p, x, e);
         return true;
     }
     if (lx + ly - 1 > kMaxDigitos) return false;
