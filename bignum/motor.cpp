@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cstring>
+#include <limits>
 #include <vector>
 
 namespace bignum_interno::motor {
@@ -345,7 +346,6 @@ CUERPO int CuadradoCuerpo(const Cifra* a, int la, Cifra* r) {
 }
 
 __extension__ typedef __int128 Entero128;
-__extension__ typedef unsigned __int128 Natural128;
 
 constexpr std::int64_t kPotencias10[kCifrasEstimacion + 1] = {1,      10,      100,      1000,      10000,
                                                               100000, 1000000, 10000000, 100000000, 1000000000};
@@ -464,7 +464,11 @@ CUERPO void PrepararDivisor(const Cifra* d, int ld, Espacio& e, Divisor& p) {
     // multiple (the truncated top positions can make it one off anyway).
     // Both factors are signed (10 arriba >= 10 keeps reciproco below 2^63),
     // so the product is one instruction and the digit its high register.
-    p.reciproco = static_cast<std::int64_t>((Natural128{1} << 64) / static_cast<Natural128>(10 * p.arriba) + 1);
+    // 10 arriba, a multiple of 5, never divides 2^64, so floor(2^64 / (10
+    // arriba)) is that of 2^64 - 1, a 64-bit division.
+    p.reciproco = static_cast<std::int64_t>(std::numeric_limits<std::uint64_t>::max() /
+                                            static_cast<std::uint64_t>(10 * p.arriba) +
+                                            1);
     for (int m = 0; m < kPasosPorBloque; ++m) p.bajo[m] = ld - p.td - 1 - m >= 0 ? d[ld - p.td - 1 - m] : 0;
     p.paso = 10 * (10 * p.arriba + p.bajo[0]);
 }
