@@ -79,15 +79,16 @@ constexpr int kCifrasConDemasiadosBits = 9865;
 // plus a digit gives a quotient digit below 10) and leaves the 27 bits below
 // in the remainder.
 bool BitsDe(const NumeroGrande& X, NumeroGrande& bits) {
-    if (LongitudDelValor(X) >= kCifrasConDemasiadosBits) {
+    const int longitud_x = LongitudDelValor(X);
+    if (longitud_x >= kCifrasConDemasiadosBits) {
         bignum_interno::Desbordamiento(bits);
         return false;
     }
     constexpr int kBitsPorPasada = 27;
     constexpr std::uint32_t kMascara = (1u << kBitsPorPasada) - 1;
     thread_local std::vector<std::uint8_t> cifras;
-    cifras.assign(X.Digitos.begin(), X.Digitos.begin() + LongitudDelValor(X));
-    int longitud = static_cast<int>(cifras.size());
+    cifras.assign(X.Digitos.begin(), X.Digitos.begin() + longitud_x);
+    int longitud = longitud_x;
     bits.Digitos.clear();
     for (;;) {
         std::uint32_t resto = 0;

@@ -372,6 +372,13 @@ constexpr TablaCuatroCifras kTablaCuatroCifras;
 
 CUERPO std::uint32_t CuatroCifras(std::uint32_t v) { return kTablaCuatroCifras.bytes[v]; }
 
+// The eight digits of v (0..99999999), least significant first, as the
+// bytes of a 64-bit word in memory order.
+CUERPO std::uint64_t OchoCifras(std::uint32_t v) {
+    const std::uint32_t alto = v / 10000;
+    return CuatroCifras(v - 10000 * alto) | static_cast<std::uint64_t>(CuatroCifras(alto)) << 32;
+}
+
 // Counters w[0..n) of any sign into the digits r[0..n); returns the carry
 // out of the top, so that the value is carry * 10^n + r. Four positions are
 // taken at a time, and each group is split into its own carry and four
@@ -407,14 +414,14 @@ CUERPO std::int64_t Asentar(const std::int32_t* w, int n, Cifra* r) {
 
 // v in [0, 10^n), n <= kCifrasEstimacion (nine), as its n digits r[0..n).
 CUERPO void EscribirCifras(std::uint32_t v, int n, Cifra* r) {
-    const std::uint32_t cifras[3] = {CuatroCifras(v % 10000), CuatroCifras(v / 10000 % 10000), v / 100000000};
+    const std::uint64_t ocho = OchoCifras(v % 100000000);
     if (n == 9) {  // nearly always: every divisor of nine digits or more
-        std::memcpy(r, cifras, 8);
-        r[8] = static_cast<Cifra>(cifras[2]);
+        std::memcpy(r, &ocho, 8);
+        r[8] = static_cast<Cifra>(v / 100000000);
         return;
     }
-    Cifra bytes[sizeof cifras];
-    std::memcpy(bytes, cifras, sizeof cifras);
+    Cifra bytes[8];  // n < 9: v below 10^8
+    std::memcpy(bytes, &ocho, 8);
     for (int i = 0; i < n; ++i) r[i] = bytes[i];
 }
 
@@ -836,9 +843,11 @@ CUERPO int PotenciaCuerpo(const Cifra* base, int lb, const Cifra* bits, int nbit
             2 * lc >= lm && la + lc >= lm) {
             std::uint16_t* columnas_cuadrado = ColumnasCuadrado<V>(cuadrado, lc, e.columnas, e);
             std::uint16_t* columnas_producto = ColumnasProducto<V>(acumulado, la, cuadrado, lc, e.columnas_par, e);
-            lc *= 2;
-            la += lc / 2;
-            ReducirDosColumnas<V>(columnas_cuadrado, &lc, columnas_producto, &la, p, cuadrado, acumulado, e);
+            int largo_cuadrado = 2 * lc, largo_producto = la + lc;  // the columns', then the remainders'
+            ReducirDosColumnas<V>(columnas_cuadrado, &largo_cuadrado, columnas_producto, &largo_producto, p, cuadrado,
+                                  acumulado, e);
+            lc = largo_cuadrado;
+            la = largo_producto;
             continue;
         }
         // The product first: the square overwrites what it takes.
@@ -893,13 +902,6 @@ CUERPO void PorGrupos(const Cifra* a, const Cifra* b, int n, Paso&& paso) {
 // words below the units and above the top digit find, and that the writes
 // of a whole group of eight digits past the top may cover.
 constexpr int kMargenEuclides = 16;
-
-// The eight digits of v (0..99999999), least significant first, as the
-// bytes of a 64-bit word in memory order.
-CUERPO std::uint64_t OchoCifras(std::uint32_t v) {
-    const std::uint32_t alto = v / 10000;
-    return CuatroCifras(v - 10000 * alto) | static_cast<std::uint64_t>(CuatroCifras(alto)) << 32;
-}
 
 // r = g mod s for g >= s > 0 normalised, s of lg - 1 or lg digits, so that the
 // quotient g div s is a number below 100, estimated at once from the top two
