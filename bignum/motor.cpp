@@ -32,8 +32,8 @@ struct Espacio {
     std::vector<std::int32_t> cociente;
     std::vector<std::int32_t> resto_par;
     std::vector<std::int32_t> cociente_par;
-    std::vector<Cifra> euclides[2];
-    std::vector<Cifra> cofactores[4];
+    std::vector<Cifra> euclides[3];
+    std::vector<std::int64_t> grupos[5];
     std::vector<Cifra> potencia[3];
     std::vector<Cifra> raiz[3];
     std::vector<std::int32_t> diferencia;
@@ -868,137 +868,196 @@ CUERPO std::uint64_t Valor8(const Cifra* p) {
     return (v & 0xFFFFFFFFULL) + 10000 * (v >> 32);
 }
 
-typedef std::uint64_t Cuatro64 __attribute__((vector_size(32)));
+// While Euclid's remainders are made, their numbers are kept as groups of
+// eight digits: group j holds the value of the digits 8j .. 8j + 7, below
+// 10^8, the units' group first. A remainder's pass then reads and writes
+// one word per eight digits, and digits are made again only for a long
+// division and for the result.
+constexpr std::int64_t kGrupo = 100000000;
 
-// Valor8 of the four groups of eight digits p[0..32), into v[0..4): its
-// steps on a vector of the four at once.
-CUERPO void Valores4(const Cifra* p, std::uint64_t* v) {
-    Cuatro64 x;
-    std::memcpy(&x, p, 32);
-    x = (x & 0x00FF00FF00FF00FFULL) + 10 * ((x >> 8) & 0x00FF00FF00FF00FFULL);
-    x = (x & 0x0000FFFF0000FFFFULL) + 100 * ((x >> 16) & 0x0000FFFF0000FFFFULL);
-    x = (x & 0xFFFFFFFFULL) + 10000 * (x >> 32);
-    std::memcpy(v, &x, 32);
+// Zero groups on each side of a number's groups: the one below the units
+// is read by the estimate of a quotient of one-group numbers, the ones
+// above by the passes that run one group past a cofactor.
+constexpr int kMargenGrupos = 2;
+
+// Quotients below this are taken by one pass over the groups (all but about
+// one remainder in 10^5); q times a group then stays far below 2^63.
+constexpr std::int64_t kCocienteCorto = 100000;
+
+// n groups at zero, with kMargenGrupos zero groups on each side; returns
+// the first of the n.
+CUERPO std::int64_t* GruposACero(std::vector<std::int64_t>& v, int n) {
+    const int total = kMargenGrupos + n + kMargenGrupos;
+    std::int64_t* x = Tomar(v, total);
+    std::fill(x, x + total, std::int64_t{0});
+    return x + kMargenGrupos;
 }
 
-// Calls paso(i, value of a's group, value of b's group) for each group of
-// eight positions i = 0, 8, .. below n (a multiple of 8), in order. The
-// values of four groups of each are made at once, so the loop that carries
-// from group to group does fewer instructions of its own, most of them
-// through the one multiplier.
-template <class Paso>
-CUERPO void PorGrupos(const Cifra* a, const Cifra* b, int n, Paso&& paso) {
-    int i = 0;
-    for (; i + 32 <= n; i += 32) {
-        std::uint64_t va[4], vb[4];
-        Valores4(a + i, va);
-        Valores4(b + i, vb);
-        for (int t = 0; t < 4; ++t) paso(i + 8 * t, va[t], vb[t]);
+// The number of groups of x[0..n) up to its top non-zero one (0 for zero).
+CUERPO int SinGruposArriba(const std::int64_t* x, int n) {
+    while (n > 0 && x[n - 1] == 0) --n;
+    return n;
+}
+
+// The ng groups of the digits d[0..8 ng) into x; returns their number up to
+// the top non-zero one.
+CUERPO int AGrupos(const Cifra* d, int ng, std::int64_t* x) {
+    for (int j = 0; j < ng; ++j) x[j] = static_cast<std::int64_t>(Valor8(d + 8 * j));
+    return SinGruposArriba(x, ng);
+}
+
+// The digits d[0..n) as groups into x, through c (room for 8 ceil(n / 8)
+// digits, where d's are padded with zeros); returns the number of groups.
+CUERPO int EnGrupos(const Cifra* d, int n, Cifra* c, std::int64_t* x) {
+    const int ng = (n + 7) / 8;
+    std::memcpy(c, d, static_cast<std::size_t>(n));
+    std::fill(c + n, c + 8 * ng, Cifra{0});
+    return AGrupos(c, ng, x);
+}
+
+// The digits of the groups x[0..ng) into d[0..8 ng) (one group for zero);
+// returns their length without high zeros.
+CUERPO int ACifras(const std::int64_t* x, int ng, Cifra* d) {
+    ng = std::max(ng, 1);
+    for (int j = 0; j < ng; ++j) {
+        const std::uint64_t ocho = OchoCifras(static_cast<std::uint32_t>(x[j]));
+        std::memcpy(d + 8 * j, &ocho, 8);
     }
-    for (; i < n; i += 8) paso(i, Valor8(a + i), Valor8(b + i));
+    return SinCerosArriba(d, 8 * ng);
 }
 
-// Room around the digits of Euclid's numbers: zeros that the reads of whole
-// words below the units and above the top digit find, and that the writes
-// of a whole group of eight digits past the top may cover.
-constexpr int kMargenEuclides = 16;
-
-// r = g mod s for g >= s > 0 normalised, s of lg - 1 or lg digits, so that the
-// quotient g div s is a number below 100, estimated at once from the top two
-// groups of eight positions of both; returns the length of r. g and s have
-// kMargenEuclides zeros on each side; r may be g. The quotient goes to
-// *cociente when it is not null.
-//
-// The remainder's digits are made eight at a time: each group of eight
-// positions of g and s is read as one number below 10^8, the group of
-// g - q s is split into its own carry and eight digits before the carry
-// from the group below arrives, and that carry, small next to 10^8, moves
-// the group by at most one unit of 10^8.
-CUERPO int RestoCorto(const Cifra* g, int lg, const Cifra* s, Cifra* r, std::int64_t* cociente = nullptr) {
-    constexpr std::int64_t kGrupo = 100000000;
-    // The top two whole groups of eight positions (at least nine digits of
-    // g, eight of s): read where the last remainder's groups were written,
-    // the processor hands the words straight from those writes, where a
-    // read across two of them waits for both to reach the cache.
-    const int arriba = (lg - 1) / 8 * 8;
-    const std::uint64_t g_arriba = Valor8(g + arriba) * 100000000 + Valor8(g + arriba - 8);
-    const std::uint64_t s_arriba = Valor8(s + arriba) * 100000000 + Valor8(s + arriba - 8);
+// g div s for g >= s > 0 (g of ng groups, s zero above its own), estimated
+// from the top two groups of g and the same two of s. When the estimate is
+// below kCocienteCorto and s's part is at least 10^7, the groups below move
+// g / s by less than a hundredth from it, so it is off by at most one either
+// way (and the double's rounding by one more). Otherwise returns -1: the
+// quotient is left to the long division.
+CUERPO std::int64_t EstimarCociente(const std::int64_t* g, int ng, const std::int64_t* s) {
+    const std::int64_t g_arriba = g[ng - 1] * kGrupo + g[ng - 2];
+    const std::int64_t s_arriba = s[ng - 1] * kGrupo + s[ng - 2];
+    if (s_arriba < 10000000) return -1;
     // In floating point, which divides several times faster than 64-bit
-    // integers: the rounding can only move the estimate by one more.
-    const auto q = static_cast<std::int64_t>(static_cast<double>(g_arriba) / static_cast<double>(s_arriba));
-    const int posiciones = (lg + 7) / 8 * 8;
+    // integers.
+    const double q = static_cast<double>(g_arriba) / static_cast<double>(s_arriba);
+    return q < kCocienteCorto ? static_cast<std::int64_t>(q) : -1;
+}
+
+// g - q s over the groups [0, n) into r (which may be g), for q below
+// kCocienteCorto; returns the carry out of the top group, so that the value
+// is carry * 10^(8n) + r. Each group is split into its own carry and low
+// part before the carry from the group below arrives, which then moves it
+// by at most one unit of 10^8: the chain of carries is a few additions and
+// comparisons per group.
+CUERPO std::int64_t RestarMultiplo(const std::int64_t* g, const std::int64_t* s, int n, std::int64_t q,
+                                   std::int64_t* r) {
+    constexpr std::int64_t kDesplazamiento = kCocienteCorto * kGrupo;  // makes g - q s non-negative
     std::int64_t acarreo = 0;
-    PorGrupos(g, s, posiciones, [&](int i, std::uint64_t grupo_g, std::uint64_t grupo_s) {
-        // g - q s over the group lies in (-100 * 10^8, 10^8): shifted to be
-        // non-negative, its carry and its low part are an unsigned division.
-        const auto desplazado = static_cast<std::uint64_t>(static_cast<std::int64_t>(grupo_g) -
-                                                           q * static_cast<std::int64_t>(grupo_s) + 100 * kGrupo);
-        const auto alto = static_cast<std::int64_t>(desplazado / kGrupo);
-        const std::int64_t bajo = static_cast<std::int64_t>(desplazado) - alto * kGrupo + acarreo;
+    for (int j = 0; j < n; ++j) {
+        const auto t = static_cast<std::uint64_t>(g[j] - q * s[j] + kDesplazamiento);
+        const auto alto = static_cast<std::int64_t>(t / kGrupo);
+        const std::int64_t bajo = static_cast<std::int64_t>(t) - alto * kGrupo + acarreo;
         const std::int64_t k = static_cast<std::int64_t>(bajo >= kGrupo) - static_cast<std::int64_t>(bajo < 0);
-        acarreo = alto - 100 + k;
-        const std::uint64_t ocho = OchoCifras(static_cast<std::uint32_t>(bajo - k * kGrupo));
-        std::memcpy(r + i, &ocho, 8);
-    });
-    // The value is acarreo * 10^posiciones + r. The estimate may be one off
-    // either way (the positions below the two groups), and now and then one
-    // more (the rounding), which the correction's loop takes; s has zeros
-    // above its digits up to posiciones.
-    const int ajuste = CorregirResto(r, s, posiciones, acarreo);
-    if (cociente != nullptr) *cociente = q + ajuste;
-    return SinCerosArriba(r, lg);
+        acarreo = alto - kCocienteCorto + k;
+        r[j] = bajo - k * kGrupo;
+    }
+    return acarreo;
+}
+
+// Brings a remainder acarreo * 10^(8n) + r, known to lie near [0, s), into
+// [0, s) by adding or taking away s (zero above its groups up to n);
+// returns what that adds to the quotient.
+CUERPO std::int64_t CorregirGrupos(std::int64_t* r, const std::int64_t* s, int n, std::int64_t acarreo) {
+    const auto menor_que_s = [&] {
+        for (int j = n - 1; j >= 0; --j) {
+            if (r[j] != s[j]) return r[j] < s[j];
+        }
+        return false;
+    };
+    std::int64_t ajuste = 0;
+    for (;;) {
+        std::int64_t c = 0;
+        if (acarreo < 0) {  // r += s
+            for (int j = 0; j < n; ++j) {
+                const std::int64_t v = r[j] + s[j] + c;
+                c = v >= kGrupo;
+                r[j] = v - c * kGrupo;
+            }
+            acarreo += c;
+            --ajuste;
+        } else if (acarreo > 0 || !menor_que_s()) {  // r -= s
+            for (int j = 0; j < n; ++j) {
+                const std::int64_t v = r[j] - s[j] - c;
+                c = v < 0;
+                r[j] = v + c * kGrupo;
+            }
+            acarreo -= c;
+            ++ajuste;
+        } else {
+            return ajuste;
+        }
+    }
+}
+
+// t[0..n) += f x[0..n) for f below 10^8, when the sum fits the n groups.
+// Split as in RestarMultiplo, with only carries upward.
+CUERPO void SumarMultiplo(std::int64_t* t, const std::int64_t* x, int n, std::int64_t f) {
+    std::int64_t acarreo = 0;
+    for (int j = 0; j < n; ++j) {
+        const auto v = static_cast<std::uint64_t>(t[j] + f * x[j]);
+        const auto alto = static_cast<std::int64_t>(v / kGrupo);
+        const std::int64_t bajo = static_cast<std::int64_t>(v) - alto * kGrupo + acarreo;
+        const std::int64_t k = bajo >= kGrupo;
+        acarreo = alto + k;
+        t[j] = bajo - k * kGrupo;
+    }
+}
+
+// g mod s by the long division, for the quotients EstimarCociente leaves
+// (g >= s > 0, of ng and ns groups), into g, whose groups above the
+// remainder's become zero; the digits of both go through a and b (room for
+// 8 ng digits each). The quotient's digits go to cociente (when not null)
+// and their length to *lq.
+template <class V>
+CUERPO void RestoLargo(std::int64_t* g, int ng, const std::int64_t* s, int ns, Cifra* a, Cifra* b,
+                       Cifra* cociente, int* lq) {
+    const int la = ACifras(g, ng, a);
+    const int lb = ACifras(s, ns, b);
+    int lr = 0;
+    DivisionCuerpo<V>(a, la, b, lb, cociente, lq, a, &lr);
+    std::fill(a + lr, a + 8 * ng, Cifra{0});
+    AGrupos(a, ng, g);
 }
 
 // Euclid's remainders on g >= s > 0 (normalised) until one is zero: r gets
 // the last non-zero remainder (room for lg digits); returns the number of
-// divisions made (1 when s divides g, and r is then s). Each remainder
-// whose quotient is below 100 (nearly all of them) is taken by RestoCorto,
-// the others by the long division.
+// divisions made (1 when s divides g, and r is then s).
 template <class V>
 CUERPO int EuclidesCuerpo(const Cifra* g0, int lg0, const Cifra* s0, int ls0, Cifra* r, int* lr) {
     Espacio& e = EspacioDeEsteHilo();
-    const int tamano = kMargenEuclides + lg0 + kMargenEuclides;
-    Cifra* a = Tomar(e.euclides[0], tamano) + kMargenEuclides;
-    Cifra* b = Tomar(e.euclides[1], tamano) + kMargenEuclides;
-    std::fill(a - kMargenEuclides, a - kMargenEuclides + tamano, Cifra{0});
-    std::fill(b - kMargenEuclides, b - kMargenEuclides + tamano, Cifra{0});
-    std::memcpy(a, g0, static_cast<std::size_t>(lg0));
-    std::memcpy(b, s0, static_cast<std::size_t>(ls0));
-    int la = lg0, lb = ls0;
+    const int grupos = (lg0 + 7) / 8;
+    Cifra* digitos_a = Tomar(e.euclides[0], 8 * grupos);
+    Cifra* digitos_b = Tomar(e.euclides[1], 8 * grupos);
+    std::int64_t* a = GruposACero(e.grupos[0], grupos);
+    std::int64_t* b = GruposACero(e.grupos[1], grupos);
+    int na = EnGrupos(g0, lg0, digitos_a, a);
+    int nb = EnGrupos(s0, ls0, digitos_b, b);
     int divisiones = 0;
-    while (lb > 1 || b[0] != 0) {
-        int resto;
-        if (la <= lb + 1) {
-            resto = RestoCorto(a, la, b, a);  // writes the zeros above its digits too
+    while (nb > 0) {
+        const std::int64_t q = EstimarCociente(a, na, b);
+        if (q >= 0) {
+            CorregirGrupos(a, b, na, RestarMultiplo(a, b, na, q, a));
         } else {
             int sin_uso = 0;
-            DivisionCuerpo<V>(a, la, b, lb, nullptr, &sin_uso, a, &resto);
-            std::fill(a + resto, a + la, Cifra{0});  // the zeros above the digits
+            RestoLargo<V>(a, na, b, nb, digitos_a, digitos_b, nullptr, &sin_uso);
         }
-        la = resto;
+        na = SinGruposArriba(a, na);
         ++divisiones;
         std::swap(a, b);
-        std::swap(la, lb);
+        std::swap(na, nb);
     }
-    std::memcpy(r, a, static_cast<std::size_t>(la));
-    *lr = la;
+    *lr = ACifras(a, na, digitos_a);
+    std::memcpy(r, digitos_a, static_cast<std::size_t>(*lr));
     return divisiones;
-}
-
-// s += f * x for f below 100 (ls and lx digits, both with zeros above them
-// for at least ten positions past the longer); returns the length of the
-// sum. Eight digits at a time, as RestoCorto, with only carries upward.
-CUERPO int SumarMultiplo(Cifra* s, int ls, const Cifra* x, int lx, std::int64_t f) {
-    constexpr std::uint64_t kGrupo = 100000000;
-    const int posiciones = (std::max(ls, lx) + 3 + 7) / 8 * 8;
-    std::uint64_t acarreo = 0;
-    PorGrupos(s, x, posiciones, [&](int i, std::uint64_t grupo_s, std::uint64_t grupo_x) {
-        const std::uint64_t v = grupo_s + static_cast<std::uint64_t>(f) * grupo_x + acarreo;
-        acarreo = v / kGrupo;
-        const std::uint64_t ocho = OchoCifras(static_cast<std::uint32_t>(v - acarreo * kGrupo));
-        std::memcpy(s + i, &ocho, 8);
-    });
-    return SinCerosArriba(s, posiciones);
 }
 
 // The inverse of a modulo m (2 <= a < m, normalised) by Euclid's remainders
@@ -1007,63 +1066,60 @@ CUERPO int SumarMultiplo(Cifra* s, int ls, const Cifra* x, int lx, std::int64_t 
 // of that remainder. At the remainder 1 the inverse is s_k or m - s_k; a
 // remainder 0 first means the gcd, the remainder before it, is not 1.
 // Returns whether the inverse exists; r (room for lm digits) gets it, or
-// else the gcd, and *lr its length.
+// else the gcd, and *lr its length. Every cofactor lies below m, so all of
+// them fit m's groups.
 template <class V>
 CUERPO bool InversoCuerpo(const Cifra* m, int lm, const Cifra* a0, int la0, Cifra* r, int* lr) {
     Espacio& e = EspacioDeEsteHilo();
-    const int tamano = kMargenEuclides + lm + kMargenEuclides;
-    Cifra* a = Tomar(e.euclides[0], tamano) + kMargenEuclides;  // r_(k-1)
-    Cifra* b = Tomar(e.euclides[1], tamano) + kMargenEuclides;  // r_k
-    Cifra* s0 = Tomar(e.cofactores[0], tamano) + kMargenEuclides;  // s_(k-1)
-    Cifra* s1 = Tomar(e.cofactores[1], tamano) + kMargenEuclides;  // s_k
-    for (Cifra* x : {a, b, s0, s1}) std::fill(x - kMargenEuclides, x - kMargenEuclides + tamano, Cifra{0});
-    // A quotient of 100 or more, and its product by s_k (at most m).
-    Cifra* cociente = Tomar(e.cofactores[2], lm + 1);
-    Cifra* producto = Tomar(e.cofactores[3], 2 * lm + 2 + kMargenEuclides);
-    std::memcpy(a, m, static_cast<std::size_t>(lm));
-    std::memcpy(b, a0, static_cast<std::size_t>(la0));
+    const int grupos = (lm + 7) / 8;
+    Cifra* digitos_a = Tomar(e.euclides[0], 8 * grupos);
+    Cifra* digitos_b = Tomar(e.euclides[1], 8 * grupos);
+    Cifra* digitos_q = Tomar(e.euclides[2], 8 * grupos);  // a quotient left to the long division
+    std::int64_t* a = GruposACero(e.grupos[0], grupos);   // r_(k-1)
+    std::int64_t* b = GruposACero(e.grupos[1], grupos);   // r_k
+    std::int64_t* s0 = GruposACero(e.grupos[2], grupos);  // s_(k-1)
+    std::int64_t* s1 = GruposACero(e.grupos[3], grupos);  // s_k
+    std::int64_t* q_largo = GruposACero(e.grupos[4], grupos);
+    int na = EnGrupos(m, lm, digitos_a, a);
+    int nb = EnGrupos(a0, la0, digitos_b, b);
     s1[0] = 1;
-    int la = lm, lb = la0, ls0 = 1, ls1 = 1;
+    int n0 = 0, n1 = 1;
     bool impar = false;  // k odd
-    for (;;) {
-        if (lb == 1 && b[0] <= 1) break;
-        int resto = 0;
-        if (la <= lb + 1) {
-            std::int64_t q = 0;
-            resto = RestoCorto(a, la, b, a, &q);
-            ls0 = SumarMultiplo(s0, ls0, s1, ls1, q);
+    while (nb > 1 || b[0] > 1) {
+        std::int64_t q = EstimarCociente(a, na, b);
+        if (q >= 0) {
+            q += CorregirGrupos(a, b, na, RestarMultiplo(a, b, na, q, a));
+            SumarMultiplo(s0, s1, std::max(n0, n1) + 1, q);
+            n0 = SinGruposArriba(s0, std::max(n0, n1) + 1);
         } else {
             int lq = 0;
-            DivisionCuerpo<V>(a, la, b, lb, cociente, &lq, a, &resto);
-            std::fill(a + resto, a + la, Cifra{0});  // the zeros above the digits
-            const int lp = ProductoCuerpo<V>(cociente, lq, s1, ls1, producto);
-            std::fill(producto + lp, producto + lp + kMargenEuclides, Cifra{0});
-            ls0 = SumarMultiplo(s0, ls0, producto, lp, 1);
+            RestoLargo<V>(a, na, b, nb, digitos_a, digitos_b, digitos_q, &lq);
+            const int nq = (lq + 7) / 8;
+            std::fill(digitos_q + lq, digitos_q + 8 * nq, Cifra{0});
+            AGrupos(digitos_q, nq, q_largo);
+            // Each partial sum lies below the whole one, so below m.
+            for (int j = 0; j < nq; ++j) SumarMultiplo(s0 + j, s1, grupos - j, q_largo[j]);
+            n0 = SinGruposArriba(s0, grupos);
         }
-        la = resto;
+        na = SinGruposArriba(a, na);
         std::swap(a, b);
-        std::swap(la, lb);
+        std::swap(na, nb);
         std::swap(s0, s1);
-        std::swap(ls0, ls1);
+        std::swap(n0, n1);
         impar = !impar;
     }
-    if (b[0] == 0) {  // the gcd, r_(k-1), is not 1
-        std::memcpy(r, a, static_cast<std::size_t>(la));
-        *lr = la;
+    if (nb == 0) {  // the gcd, r_(k-1), is not 1
+        *lr = ACifras(a, na, digitos_a);
+        std::memcpy(r, digitos_a, static_cast<std::size_t>(*lr));
         return false;
     }
-    if (!impar) {
-        std::memcpy(r, s1, static_cast<std::size_t>(ls1));
-        *lr = ls1;
-        return true;
+    if (impar) {  // m - s_k, with s_k below m
+        EnGrupos(m, lm, digitos_a, a);
+        RestarMultiplo(a, s1, grupos, 1, s1);
+        n1 = SinGruposArriba(s1, grupos);
     }
-    int prestamo = 0;  // r = m - s_k, with s_k below m
-    for (int i = 0; i < lm; ++i) {
-        const int v = m[i] - s1[i] - prestamo;
-        prestamo = v < 0;
-        r[i] = static_cast<Cifra>(v + 10 * prestamo);
-    }
-    *lr = SinCerosArriba(r, lm);
+    *lr = ACifras(s1, n1, digitos_a);
+    std::memcpy(r, digitos_a, static_cast<std::size_t>(*lr));
     return true;
 }
 

@@ -51,14 +51,15 @@ using Cifra = std::uint8_t;
 //              twice the root so far, and a pass over the remainder's
 //              positions subtracting (20 Q + x) x (another pass when the
 //              estimate was one too high).
-//   Euclides   per remainder with a quotient below 100 (nearly all), the
-//              quotient estimated from the top 9 to 16 digits and one pass
-//              over the digits subtracting it times the divisor, eight
-//              digits to a group, the groups' values made four at a time;
-//              the others as Division.
+//   Euclides   the numbers kept as groups of eight digits, one word each,
+//              from the first remainder to the last; per remainder with a
+//              quotient below 10^5 (all but about one in 10^5), the
+//              quotient estimated from the top two groups and one pass
+//              over the groups subtracting it times the divisor; the others
+//              as Division, on the digits made from the groups.
 //   Inverso    as Euclides, and per remainder one more pass over the
-//              cofactor's digits adding the quotient times the other
-//              cofactor (a Producto when the quotient is 100 or more).
+//              cofactor's groups adding the quotient times the other
+//              cofactor (a pass per group of a quotient of 10^5 or more).
 //   Potencia   per bit of the exponent a Cuadrado and a Division by the
 //              modulus (made ready once), and per 1-bit a Producto and a
 //              Division; the division takes the product's columns as its

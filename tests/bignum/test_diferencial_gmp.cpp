@@ -380,6 +380,53 @@ TEST_F(Diferencial, InversoModular) {
     }
 }
 
+// Euclid's remainders mostly have quotients of one or two digits; the ones
+// met here are chosen. The pair is built backwards from its gcd g and the
+// quotients q1 .. qn, so that Euclid on it meets exactly them in that
+// order: the large ones (around 10^5 and 10^8 and beyond) in the middle of
+// the run, between random small ones, at random lengths.
+TEST_F(Diferencial, MaximoComunDivisorEInversoConCocientesElegidos) {
+    const std::vector<std::vector<std::string>> cocientes = {
+        {"99", "100", "101"},
+        {"99999", "100000", "100001"},
+        {"99999999", "100000000", "100000001"},
+        {"123456789012345678901234567890"},
+        {"1", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1"},
+    };
+    for (std::size_t fila = 0; fila < cocientes.size(); ++fila) {
+        for (int i = 0; i < 200; ++i) {
+            std::vector<mpz_class> qs;
+            const int antes = azar.Entre(0, 30), despues = azar.Entre(0, 30);
+            for (int k = 0; k < antes; ++k) qs.emplace_back(azar.Entre(1, 12));
+            for (const std::string& q : cocientes[fila]) qs.emplace_back(q);
+            for (int k = 0; k < despues; ++k) qs.emplace_back(azar.Entre(1, 12));
+            qs.back() += 1;  // the last quotient of a run is at least 2
+            const mpz_class g = azar.UnoDe(2) ? mpz_class(1) : AMpz(azar.Positivo(20));
+            mpz_class x = g, y = 0;
+            for (auto q = qs.rbegin(); q != qs.rend(); ++q) {
+                const mpz_class siguiente = *q * x + y;
+                y = x;
+                x = siguiente;
+            }
+            if (x.get_str().size() > kMaxCifras) continue;
+            const NumeroGrande a = DeMpz(x), b = DeMpz(y);
+            SCOPED_TRACE(Caso(static_cast<int>(fila) * 1000 + i, {&a, &b}));
+
+            EXPECT_EQ(Ver(MaximoComunDivisor(a, b)), x % y == 0 ? y.get_str() : g.get_str());
+            const NumeroGrande inverso = InversoModular(b, a);
+            if (g == 1) {
+                mpz_class esperado;
+                mpz_invert(esperado.get_mpz_t(), y.get_mpz_t(), x.get_mpz_t());
+                EXPECT_EQ(Ver(inverso), esperado.get_str());
+            } else {
+                EXPECT_EQ(Ver(inverso), "0");
+                EXPECT_EQ(Informes(), std::vector<int>{3});
+            }
+            if (HasFailure()) return;
+        }
+    }
+}
+
 TEST_F(Diferencial, RaizEntera) {
     for (int i = 0; i < 2000; ++i) {
         NumeroGrande x = azar.Uno(2 * kMaxCifras);
