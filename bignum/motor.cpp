@@ -877,12 +877,14 @@ constexpr std::int64_t kGrupo = 100000000;
 
 // Zero groups on each side of a number's groups: the one below the units
 // is read by the estimate of a quotient of one-group numbers, the ones
-// above by the passes that run one group past a cofactor.
+// above by the cofactors' passes, which run up to two groups past the
+// longer of them.
 constexpr int kMargenGrupos = 2;
 
-// Quotients below this are taken by one pass over the groups (all but about
-// one remainder in 10^5); q times a group then stays far below 2^63.
-constexpr std::int64_t kCocienteCorto = 100000;
+// Quotients below this are taken by one pass over the groups when their
+// estimate is near enough (nearly all of Euclid's); q times a group then
+// stays far below 2^63.
+constexpr std::int64_t kCocienteCorto = 1000000000;
 
 // n groups at zero, with kMargenGrupos zero groups on each side; returns
 // the first of the n.
@@ -927,19 +929,21 @@ CUERPO int ACifras(const std::int64_t* x, int ng, Cifra* d) {
 }
 
 // g div s for g >= s > 0 (g of ng groups, s zero above its own), estimated
-// from the top two groups of g and the same two of s. When the estimate is
-// below kCocienteCorto and s's part is at least 10^7, the groups below move
-// g / s by less than a hundredth from it, so it is off by at most one either
-// way (and the double's rounding by one more). Otherwise returns -1: the
-// quotient is left to the long division.
+// from the top two groups of g and the same two of s. The groups below move
+// g / s from that by less than (q + 1) / s_arriba, nothing when there are
+// none (ng <= 2). When that is below a hundredth and the estimate below
+// kCocienteCorto, it is off by at most one either way (and the double's
+// rounding by one more). Otherwise returns -1: the quotient is left to the
+// long division.
 CUERPO std::int64_t EstimarCociente(const std::int64_t* g, int ng, const std::int64_t* s) {
     const std::int64_t g_arriba = g[ng - 1] * kGrupo + g[ng - 2];
     const std::int64_t s_arriba = s[ng - 1] * kGrupo + s[ng - 2];
-    if (s_arriba < 10000000) return -1;
+    if (s_arriba == 0) return -1;
     // In floating point, which divides several times faster than 64-bit
     // integers.
     const double q = static_cast<double>(g_arriba) / static_cast<double>(s_arriba);
-    return q < kCocienteCorto ? static_cast<std::int64_t>(q) : -1;
+    const bool cerca = ng <= 2 || 100 * (q + 1) <= static_cast<double>(s_arriba);
+    return q < kCocienteCorto && cerca ? static_cast<std::int64_t>(q) : -1;
 }
 
 // g - q s over the groups [0, n) into r (which may be g), for q below
@@ -998,7 +1002,8 @@ CUERPO std::int64_t CorregirGrupos(std::int64_t* r, const std::int64_t* s, int n
     }
 }
 
-// t[0..n) += f x[0..n) for f below 10^8, when the sum fits the n groups.
+// t[0..n) += f x[0..n) for f below kCocienteCorto, when the sum fits the n
+// groups.
 // Split as in RestarMultiplo, with only carries upward.
 CUERPO void SumarMultiplo(std::int64_t* t, const std::int64_t* x, int n, std::int64_t f) {
     std::int64_t acarreo = 0;
@@ -1089,8 +1094,10 @@ CUERPO bool InversoCuerpo(const Cifra* m, int lm, const Cifra* a0, int la0, Cifr
         std::int64_t q = EstimarCociente(a, na, b);
         if (q >= 0) {
             q += CorregirGrupos(a, b, na, RestarMultiplo(a, b, na, q, a));
-            SumarMultiplo(s0, s1, std::max(n0, n1) + 1, q);
-            n0 = SinGruposArriba(s0, std::max(n0, n1) + 1);
+            // Below (q + 1) 10^(8 max(n0, n1)): one group more, or two.
+            const int n = std::max(n0, n1) + (q < kGrupo ? 1 : 2);
+            SumarMultiplo(s0, s1, n, q);
+            n0 = SinGruposArriba(s0, n);
         } else {
             int lq = 0;
             RestoLargo<V>(a, na, b, nb, digitos_a, digitos_b, digitos_q, &lq);

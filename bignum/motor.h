@@ -52,14 +52,14 @@ using Cifra = std::uint8_t;
 //              positions subtracting (20 Q + x) x (another pass when the
 //              estimate was one too high).
 //   Euclides   the numbers kept as groups of eight digits, one word each,
-//              from the first remainder to the last; per remainder with a
-//              quotient below 10^5 (all but about one in 10^5), the
-//              quotient estimated from the top two groups and one pass
-//              over the groups subtracting it times the divisor; the others
-//              as Division, on the digits made from the groups.
+//              from the first remainder to the last; per remainder, the
+//              quotient estimated from the top two groups and, when it is
+//              below 10^9 and the estimate near enough (nearly always), one
+//              pass over the groups subtracting it times the divisor; the
+//              others as Division, on the digits made from the groups.
 //   Inverso    as Euclides, and per remainder one more pass over the
 //              cofactor's groups adding the quotient times the other
-//              cofactor (a pass per group of a quotient of 10^5 or more).
+//              cofactor (a pass per group of a quotient left to Division).
 //   Potencia   per bit of the exponent a Cuadrado and a Division by the
 //              modulus (made ready once), and per 1-bit a Producto and a
 //              Division; the division takes the product's columns as its

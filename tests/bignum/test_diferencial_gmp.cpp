@@ -383,13 +383,14 @@ TEST_F(Diferencial, InversoModular) {
 // Euclid's remainders mostly have quotients of one or two digits; the ones
 // met here are chosen. The pair is built backwards from its gcd g and the
 // quotients q1 .. qn, so that Euclid on it meets exactly them in that
-// order: the large ones (around 10^5 and 10^8 and beyond) in the middle of
+// order: the large ones (around 10^5, 10^8, 10^9 and beyond) in the middle of
 // the run, between random small ones, at random lengths.
 TEST_F(Diferencial, MaximoComunDivisorEInversoConCocientesElegidos) {
     const std::vector<std::vector<std::string>> cocientes = {
         {"99", "100", "101"},
         {"99999", "100000", "100001"},
         {"99999999", "100000000", "100000001"},
+        {"999999999", "1000000000", "1000000001"},
         {"123456789012345678901234567890"},
         {"1", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1"},
     };
