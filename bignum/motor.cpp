@@ -881,10 +881,12 @@ constexpr std::int64_t kGrupo = 100000000;
 // longer of them.
 constexpr int kMargenGrupos = 2;
 
-// Quotients below this are taken by one pass over the groups when their
-// estimate is near enough (nearly all of Euclid's); q times a group then
-// stays far below 2^63.
-constexpr std::int64_t kCocienteCorto = 1000000000;
+// Quotients below this, one group, are taken by one pass over the groups
+// when their estimate is near enough (nearly all of Euclid's). A quotient
+// of one group keeps every carry of RestarMultiplo and SumarMultiplo within
+// one unit of 10^8, so that each group is set right by adding or taking
+// away one 10^8 at most.
+constexpr std::int64_t kCocienteCorto = kGrupo;
 
 // n groups at zero, with kMargenGrupos zero groups on each side; returns
 // the first of the n.
@@ -950,8 +952,8 @@ CUERPO std::int64_t EstimarCociente(const std::int64_t* g, int ng, const std::in
 // kCocienteCorto; returns the carry out of the top group, so that the value
 // is carry * 10^(8n) + r. Each group is split into its own carry and low
 // part before the carry from the group below arrives, which then moves it
-// by at most one unit of 10^8: the chain of carries is a few additions and
-// comparisons per group.
+// by at most one unit of 10^8 (the carry lies in [-10^8, 1]): the chain of
+// carries is a few additions and comparisons per group.
 CUERPO std::int64_t RestarMultiplo(const std::int64_t* g, const std::int64_t* s, int n, std::int64_t q,
                                    std::int64_t* r) {
     constexpr std::int64_t kDesplazamiento = kCocienteCorto * kGrupo;  // makes g - q s non-negative
@@ -1002,9 +1004,9 @@ CUERPO std::int64_t CorregirGrupos(std::int64_t* r, const std::int64_t* s, int n
     }
 }
 
-// t[0..n) += f x[0..n) for f below kCocienteCorto, when the sum fits the n
-// groups.
-// Split as in RestarMultiplo, with only carries upward.
+// t[0..n) += f x[0..n) for f up to 10^8, when the sum fits the n groups.
+// Split as in RestarMultiplo, with only carries upward (each at most
+// 10^8).
 CUERPO void SumarMultiplo(std::int64_t* t, const std::int64_t* x, int n, std::int64_t f) {
     std::int64_t acarreo = 0;
     for (int j = 0; j < n; ++j) {
@@ -1094,7 +1096,8 @@ CUERPO bool InversoCuerpo(const Cifra* m, int lm, const Cifra* a0, int la0, Cifr
         std::int64_t q = EstimarCociente(a, na, b);
         if (q >= 0) {
             q += CorregirGrupos(a, b, na, RestarMultiplo(a, b, na, q, a));
-            // Below (q + 1) 10^(8 max(n0, n1)): one group more, or two.
+            // Below (q + 1) 10^(8 max(n0, n1)): one group more, or two for
+            // the rare quotient that the correction took to 10^8 or above.
             const int n = std::max(n0, n1) + (q < kGrupo ? 1 : 2);
             SumarMultiplo(s0, s1, n, q);
             n0 = SinGruposArriba(s0, n);

@@ -54,7 +54,7 @@ using Cifra = std::uint8_t;
 //   Euclides   the numbers kept as groups of eight digits, one word each,
 //              from the first remainder to the last; per remainder, the
 //              quotient estimated from the top two groups and, when it is
-//              below 10^9 and the estimate near enough (nearly always), one
+//              below 10^8 and the estimate near enough (nearly always), one
 //              pass over the groups subtracting it times the divisor; the
 //              others as Division, on the digits made from the groups.
 //   Inverso    as Euclides, and per remainder one more pass over the

@@ -391,13 +391,17 @@ TEST_F(Diferencial, MaximoComunDivisorEInversoConCocientesElegidos) {
         {"99999", "100000", "100001"},
         {"99999999", "100000000", "100000001"},
         {"999999999", "1000000000", "1000000001"},
+        {"50000000", "1"},
+        {"500000000", "1"},
         {"123456789012345678901234567890"},
         {"1", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1"},
     };
     for (std::size_t fila = 0; fila < cocientes.size(); ++fila) {
         for (int i = 0; i < 200; ++i) {
             std::vector<mpz_class> qs;
-            const int antes = azar.Entre(0, 30), despues = azar.Entre(0, 30);
+            // Half of the runs end with the chosen ones, where the remainders
+            // are short and the cofactors long.
+            const int antes = azar.Entre(0, 30), despues = i % 2 == 0 ? 0 : azar.Entre(1, 30);
             for (int k = 0; k < antes; ++k) qs.emplace_back(azar.Entre(1, 12));
             for (const std::string& q : cocientes[fila]) qs.emplace_back(q);
             for (int k = 0; k < despues; ++k) qs.emplace_back(azar.Entre(1, 12));
