@@ -950,23 +950,24 @@ CUERPO std::int64_t EstimarCociente(const std::int64_t* g, int ng, const std::in
 
 // g - q s over the groups [0, n) into r (which may be g), for q below
 // kCocienteCorto; returns the carry out of the top group, so that the value
-// is carry * 10^(8n) + r. Each group is split into its own carry and low
-// part before the carry from the group below arrives, which then moves it
-// by at most one unit of 10^8 (the carry lies in [-10^8, 1]): the chain of
-// carries is a few additions and comparisons per group.
+// is carry * 10^(8n) + r. Each group is split into a low part and its carry
+// into the next, in [1 - 10^8, 0], before the chain of carries reaches it;
+// that chain then only moves a group by a borrow of one unit of 10^8, which
+// is the sign of the sum: an addition and a shift per group.
 CUERPO std::int64_t RestarMultiplo(const std::int64_t* g, const std::int64_t* s, int n, std::int64_t q,
                                    std::int64_t* r) {
     constexpr std::int64_t kDesplazamiento = kCocienteCorto * kGrupo;  // makes g - q s non-negative
-    std::int64_t acarreo = 0;
+    std::int64_t arrastre = 0;  // the carry of the group below, before its borrow
+    std::int64_t prestamo = 0;  // the borrow of the group below: -1 or 0
     for (int j = 0; j < n; ++j) {
         const auto t = static_cast<std::uint64_t>(g[j] - q * s[j] + kDesplazamiento);
         const auto alto = static_cast<std::int64_t>(t / kGrupo);
-        const std::int64_t bajo = static_cast<std::int64_t>(t) - alto * kGrupo + acarreo;
-        const std::int64_t k = static_cast<std::int64_t>(bajo >= kGrupo) - static_cast<std::int64_t>(bajo < 0);
-        acarreo = alto - kCocienteCorto + k;
-        r[j] = bajo - k * kGrupo;
+        const std::int64_t v = static_cast<std::int64_t>(t) - alto * kGrupo + arrastre + prestamo;  // in [-10^8, 10^8)
+        prestamo = v >> 63;
+        r[j] = v - prestamo * kGrupo;
+        arrastre = alto - kCocienteCorto;
     }
-    return acarreo;
+    return arrastre + prestamo;
 }
 
 // Brings a remainder acarreo * 10^(8n) + r, known to lie near [0, s), into
