@@ -930,16 +930,18 @@ CUERPO int ACifras(const std::int64_t* x, int ng, Cifra* d) {
     return SinCerosArriba(d, 8 * ng);
 }
 
-// g div s for g >= s > 0 (g of ng groups, s zero above its own), estimated
-// from the top two groups of g and the same two of s. The groups below move
-// g / s from that by less than (q + 1) / s_arriba, nothing when there are
-// none (ng <= 2). When that is below a hundredth and the estimate below
+// The value of the groups x[n - 1] and x[n - 2] of a number (n >= 1; the
+// zero group below the units stands for x[-1]).
+CUERPO std::int64_t Arriba(const std::int64_t* x, int n) { return x[n - 1] * kGrupo + x[n - 2]; }
+
+// g div s for g >= s > 0 (g of ng groups), estimated from g_arriba and
+// s_arriba, the top two groups of g and the same two of s. The groups below
+// move g / s from that by less than (q + 1) / s_arriba, nothing when there
+// are none (ng <= 2). When that is below a hundredth and the estimate below
 // kCocienteCorto, it is off by at most one either way (and the double's
 // rounding by one more). Otherwise returns -1: the quotient is left to the
 // long division.
-CUERPO std::int64_t EstimarCociente(const std::int64_t* g, int ng, const std::int64_t* s) {
-    const std::int64_t g_arriba = g[ng - 1] * kGrupo + g[ng - 2];
-    const std::int64_t s_arriba = s[ng - 1] * kGrupo + s[ng - 2];
+CUERPO std::int64_t EstimarCociente(std::int64_t g_arriba, std::int64_t s_arriba, int ng) {
     if (s_arriba == 0) return -1;
     // In floating point, which divides several times faster than 64-bit
     // integers.
@@ -1036,6 +1038,96 @@ CUERPO void RestoLargo(std::int64_t* g, int ng, const std::int64_t* s, int ns, C
     AGrupos(a, ng, g);
 }
 
+// The digits of the groups x[0..n) into r, through c (room for 8 n digits,
+// at least 8); returns their length.
+CUERPO int CopiarCifras(const std::int64_t* x, int n, Cifra* c, Cifra* r) {
+    const int l = ACifras(x, n, c);
+    std::memcpy(r, c, static_cast<std::size_t>(l));
+    return l;
+}
+
+// Quotients below this let the next step's estimate start from r's top
+// foreseen: it is then at most this many units of its lower group above the
+// exact one, a relative error below 10^-5.
+constexpr std::int64_t kCocientePrevisto = 1000;
+
+// Euclid's remainders on a pair of numbers kept in groups: at each step g
+// and s (g >= s > 0) become s and g mod s.
+//
+// Each step's quotient is estimated from the top two groups of g and s. The
+// pass that makes a remainder reaches its top groups last, so the next
+// estimate does not wait for it: when the quotient is small and the
+// remainder keeps g's groups, it takes s's top as foreseen from the tops of
+// the two numbers before it, g_arriba - q s_arriba, which the carry from
+// the groups below lowers by at most q. The chain from one quotient to the
+// next then runs while the pass does; a step that needs a correction, or
+// whose remainder loses a group, reads the tops again.
+template <class V>
+class RestosEnGrupos {
+public:
+    // g0 >= s0 > 0 (normalised) as groups, in room for `grupos` groups.
+    CUERPO RestosEnGrupos(const Cifra* g0, int lg0, const Cifra* s0, int ls0, int grupos, Espacio& e)
+        : digitos_g_(Tomar(e.euclides[0], 8 * grupos)),
+          digitos_s_(Tomar(e.euclides[1], 8 * grupos)),
+          g_(GruposACero(e.grupos[0], grupos)),
+          s_(GruposACero(e.grupos[1], grupos)),
+          ng_(EnGrupos(g0, lg0, digitos_g_, g_)),
+          ns_(EnGrupos(s0, ls0, digitos_s_, s_)),
+          s_previsto_(Arriba(s_, ng_)) {}
+
+    const std::int64_t* g() const { return g_; }
+    int ng() const { return ng_; }
+    const std::int64_t* s() const { return s_; }
+    int ns() const { return ns_; }
+
+    // One step. Returns its quotient when a pass took it, or -1 when the
+    // long division did; the quotient's digits then go to cociente (when not
+    // null, room for 8 ng digits) and their length to *lq.
+    CUERPO std::int64_t Paso(Cifra* cociente, int* lq) {
+        // In locals: the passes' writes to groups could otherwise stand for
+        // writes to the members, which would then be read again.
+        std::int64_t* const g = g_;
+        std::int64_t* const s = s_;
+        const int ng = ng_;
+        const std::int64_t g_arriba = Arriba(g, ng);  // its pass two steps behind
+        const std::int64_t q = EstimarCociente(g_arriba, s_previsto_, ng);
+        if (q < 0) {
+            RestoLargo<V>(g, ng, s, ns_, digitos_g_, digitos_s_, cociente, lq);
+            Cambiar();
+            return -1;
+        }
+        const std::int64_t r_previsto = g_arriba - q * Arriba(s, ng);  // s's pass a step behind
+        const std::int64_t ajuste = CorregirGrupos(g, s, ng, RestarMultiplo(g, s, ng, q, g));
+        if (ajuste == 0 && q < kCocientePrevisto && r_previsto - q >= kGrupo) {
+            // r keeps ng groups, and so does s, between g and r.
+            g_ = s;
+            s_ = g;
+            ns_ = ng;
+            s_previsto_ = r_previsto;
+            return q;
+        }
+        Cambiar();
+        return q + ajuste;
+    }
+
+private:
+    // g, now the remainder, and s change places; the tops are read again.
+    CUERPO void Cambiar() {
+        ng_ = SinGruposArriba(g_, ng_);
+        std::swap(g_, s_);
+        std::swap(ng_, ns_);
+        if (ns_ > 0) s_previsto_ = Arriba(s_, ng_);
+    }
+
+    Cifra* const digitos_g_;  // room for the long division's digits
+    Cifra* const digitos_s_;
+    std::int64_t* g_;
+    std::int64_t* s_;
+    int ng_;
+    int ns_;
+    std::int64_t s_previsto_;  // s's top two groups at g's top: exact, or foreseen by the step before
+};
+
 // Euclid's remainders on g >= s > 0 (normalised) until one is zero: r gets
 // the last non-zero remainder (room for lg digits); returns the number of
 // divisions made (1 when s divides g, and r is then s).
@@ -1043,28 +1135,14 @@ template <class V>
 CUERPO int EuclidesCuerpo(const Cifra* g0, int lg0, const Cifra* s0, int ls0, Cifra* r, int* lr) {
     Espacio& e = EspacioDeEsteHilo();
     const int grupos = (lg0 + 7) / 8;
-    Cifra* digitos_a = Tomar(e.euclides[0], 8 * grupos);
-    Cifra* digitos_b = Tomar(e.euclides[1], 8 * grupos);
-    std::int64_t* a = GruposACero(e.grupos[0], grupos);
-    std::int64_t* b = GruposACero(e.grupos[1], grupos);
-    int na = EnGrupos(g0, lg0, digitos_a, a);
-    int nb = EnGrupos(s0, ls0, digitos_b, b);
+    RestosEnGrupos<V> restos(g0, lg0, s0, ls0, grupos, e);
     int divisiones = 0;
-    while (nb > 0) {
-        const std::int64_t q = EstimarCociente(a, na, b);
-        if (q >= 0) {
-            CorregirGrupos(a, b, na, RestarMultiplo(a, b, na, q, a));
-        } else {
-            int sin_uso = 0;
-            RestoLargo<V>(a, na, b, nb, digitos_a, digitos_b, nullptr, &sin_uso);
-        }
-        na = SinGruposArriba(a, na);
+    while (restos.ns() > 0) {
+        int sin_uso = 0;
+        restos.Paso(nullptr, &sin_uso);
         ++divisiones;
-        std::swap(a, b);
-        std::swap(na, nb);
     }
-    *lr = ACifras(a, na, digitos_a);
-    std::memcpy(r, digitos_a, static_cast<std::size_t>(*lr));
+    *lr = CopiarCifras(restos.g(), restos.ng(), Tomar(e.euclides[2], 8 * grupos), r);
     return divisiones;
 }
 
@@ -1080,57 +1158,45 @@ template <class V>
 CUERPO bool InversoCuerpo(const Cifra* m, int lm, const Cifra* a0, int la0, Cifra* r, int* lr) {
     Espacio& e = EspacioDeEsteHilo();
     const int grupos = (lm + 7) / 8;
-    Cifra* digitos_a = Tomar(e.euclides[0], 8 * grupos);
-    Cifra* digitos_b = Tomar(e.euclides[1], 8 * grupos);
-    Cifra* digitos_q = Tomar(e.euclides[2], 8 * grupos);  // a quotient left to the long division
-    std::int64_t* a = GruposACero(e.grupos[0], grupos);   // r_(k-1)
-    std::int64_t* b = GruposACero(e.grupos[1], grupos);   // r_k
-    std::int64_t* s0 = GruposACero(e.grupos[2], grupos);  // s_(k-1)
-    std::int64_t* s1 = GruposACero(e.grupos[3], grupos);  // s_k
-    std::int64_t* q_largo = GruposACero(e.grupos[4], grupos);
-    int na = EnGrupos(m, lm, digitos_a, a);
-    int nb = EnGrupos(a0, la0, digitos_b, b);
+    RestosEnGrupos<V> restos(m, lm, a0, la0, grupos, e);  // r_(k-1) and r_k
+    Cifra* digitos = Tomar(e.euclides[2], 8 * grupos);      // a quotient left to the long division
+    std::int64_t* s0 = GruposACero(e.grupos[2], grupos);   // s_(k-1)
+    std::int64_t* s1 = GruposACero(e.grupos[3], grupos);   // s_k
+    std::int64_t* grupos_q = GruposACero(e.grupos[4], grupos);
     s1[0] = 1;
     int n0 = 0, n1 = 1;
     bool impar = false;  // k odd
-    while (nb > 1 || b[0] > 1) {
-        std::int64_t q = EstimarCociente(a, na, b);
+    while (restos.ns() > 1 || restos.s()[0] > 1) {
+        int lq = 0;
+        const std::int64_t q = restos.Paso(digitos, &lq);
         if (q >= 0) {
-            q += CorregirGrupos(a, b, na, RestarMultiplo(a, b, na, q, a));
             // Below (q + 1) 10^(8 max(n0, n1)): one group more, or two for
             // the rare quotient that the correction took to 10^8 or above.
             const int n = std::max(n0, n1) + (q < kGrupo ? 1 : 2);
             SumarMultiplo(s0, s1, n, q);
             n0 = SinGruposArriba(s0, n);
         } else {
-            int lq = 0;
-            RestoLargo<V>(a, na, b, nb, digitos_a, digitos_b, digitos_q, &lq);
             const int nq = (lq + 7) / 8;
-            std::fill(digitos_q + lq, digitos_q + 8 * nq, Cifra{0});
-            AGrupos(digitos_q, nq, q_largo);
+            std::fill(digitos + lq, digitos + 8 * nq, Cifra{0});
+            AGrupos(digitos, nq, grupos_q);
             // Each partial sum lies below the whole one, so below m.
-            for (int j = 0; j < nq; ++j) SumarMultiplo(s0 + j, s1, grupos - j, q_largo[j]);
+            for (int j = 0; j < nq; ++j) SumarMultiplo(s0 + j, s1, grupos - j, grupos_q[j]);
             n0 = SinGruposArriba(s0, grupos);
         }
-        na = SinGruposArriba(a, na);
-        std::swap(a, b);
-        std::swap(na, nb);
         std::swap(s0, s1);
         std::swap(n0, n1);
         impar = !impar;
     }
-    if (nb == 0) {  // the gcd, r_(k-1), is not 1
-        *lr = ACifras(a, na, digitos_a);
-        std::memcpy(r, digitos_a, static_cast<std::size_t>(*lr));
+    if (restos.ns() == 0) {  // the gcd, r_(k-1), is not 1
+        *lr = CopiarCifras(restos.g(), restos.ng(), digitos, r);
         return false;
     }
     if (impar) {  // m - s_k, with s_k below m
-        EnGrupos(m, lm, digitos_a, a);
-        RestarMultiplo(a, s1, grupos, 1, s1);
+        EnGrupos(m, lm, digitos, grupos_q);
+        RestarMultiplo(grupos_q, s1, grupos, 1, s1);
         n1 = SinGruposArriba(s1, grupos);
     }
-    *lr = ACifras(s1, n1, digitos_a);
-    std::memcpy(r, digitos_a, static_cast<std::size_t>(*lr));
+    *lr = CopiarCifras(s1, n1, digitos, r);
     return true;
 }
 
