@@ -24,7 +24,7 @@ struct Espacio {
     std::vector<std::uint16_t> columnas_par;
     std::vector<std::uint16_t> pares;
     std::vector<std::uint16_t> multiplicadores;
-    std::vector<std::uint16_t> pase;
+    std::vector<std::uint16_t> diagonal;
     std::vector<std::uint32_t> totales;
     std::vector<std::int32_t> resto;
     std::vector<std::int32_t> divisor;
@@ -109,41 +109,51 @@ constexpr int kCifrasEstimacion = 9;
 // Division steps whose subtractions are made in one pass over the counters.
 constexpr int kPasosPorBloque = 4;  // the pass below is written for four
 
-// One pass of carries over 16-bit counters: each position keeps its units and
-// takes the tens of the position below. Reads in[-1] (zero).
-// (A plain loop over the whole blocks: the compiler vectorises this shape
-// better than blocks of a fixed length.)
-CUERPO void PaseColumnas(const std::uint16_t* __restrict in, std::uint16_t* __restrict out, int n) {
-    const int hasta = Redondear(n);
-    for (int i = 0; i < hasta; ++i) out[i] = static_cast<std::uint16_t>(in[i] % 10 + in[i - 1] / 10);
-}
-
-// Counters c[0..n) (each at most `cota`, c[-1] zero) whose value is below
-// 10^n, settled into the digits r[0..n). `otra` is a second array like c
-// (with its own leading zero). Each pass takes the bound from b to 9 + b/10;
-// once it is 10 the few tens left are carried one by one. The positions
-// past n up to a whole block are zero and stay so: the value fits n digits,
-// so c[n - 1] is below 10 at every pass.
-CUERPO void AsentarColumnas(std::uint16_t* c, std::uint16_t* otra, int n, unsigned cota, Cifra* r) {
-    while (cota > 10) {
-        PaseColumnas(c, otra, n);
-        std::swap(c, otra);
-        cota = 9 + cota / 10;
-    }
-    std::uint16_t mayor = 0;
-    const int hasta = Redondear(n);
-    for (int i = 0; i < hasta; ++i) mayor = std::max(mayor, c[i]);
-    if (mayor > 9) {
-        // Only 10s are left; a carry into a 9 makes another 10 just above.
-        // The value fits n digits, so no carry leaves position n - 1.
-        for (int i = 0; i + 1 < n; ++i) {
-            if (c[i] > 9) {
-                c[i] = static_cast<std::uint16_t>(c[i] - 10);
-                ++c[i + 1];
-            }
+// The four digits of every v in 0..9999, least significant first, as the
+// bytes of a 32-bit word in memory order: a look-up in this 40 KB table is a
+// few instructions where splitting v is a dozen, and the table stays in the
+// cache while a long run of digits is written.
+struct TablaCuatroCifras {
+    std::uint32_t bytes[10000];
+    constexpr TablaCuatroCifras() : bytes() {
+        for (std::uint32_t v = 0; v < 10000; ++v) {
+            bytes[v] = v % 10 | (v / 10 % 10) << 8 | (v / 100 % 10) << 16 | (v / 1000) << 24;
         }
     }
-    for (int i = 0; i < n; ++i) r[i] = static_cast<Cifra>(c[i]);
+};
+constexpr TablaCuatroCifras kTablaCuatroCifras;
+
+CUERPO std::uint32_t CuatroCifras(std::uint32_t v) { return kTablaCuatroCifras.bytes[v]; }
+
+// The eight digits of v (0..99999999), least significant first, as the
+// bytes of a 64-bit word in memory order.
+CUERPO std::uint64_t OchoCifras(std::uint32_t v) {
+    const std::uint32_t alto = v / 10000;
+    return CuatroCifras(v - 10000 * alto) | static_cast<std::uint64_t>(CuatroCifras(alto)) << 32;
+}
+
+// Counters c[0..n) (16-bit) whose value is below 10^n, settled into the
+// digits r[0..n), four positions at a time: a group of four is at most
+// 65535 * 1111, its carry into the next at most 7281, so with the carry
+// from below its low part is under 2 * 10^4 and the chain of carries is an
+// addition and a comparison per four digits.
+CUERPO void AsentarColumnas(const std::uint16_t* c, int n, Cifra* r) {
+    std::uint32_t acarreo = 0;
+    int i = 0;
+    for (; i + 4 <= n; i += 4) {
+        const std::uint32_t grupo = c[i] + 10u * c[i + 1] + 100u * c[i + 2] + 1000u * c[i + 3];
+        const std::uint32_t alto = grupo / 10000;
+        const std::uint32_t bajo = grupo - 10000 * alto + acarreo;
+        const std::uint32_t k = bajo >= 10000;
+        acarreo = alto + k;
+        const std::uint32_t cuatro = CuatroCifras(bajo - 10000 * k);
+        std::memcpy(r + i, &cuatro, 4);
+    }
+    for (; i < n; ++i) {  // the value fits n digits: no carry is left
+        const std::uint32_t v = c[i] + acarreo;
+        acarreo = v / 10;
+        r[i] = static_cast<Cifra>(v - 10 * acarreo);
+    }
 }
 
 // Length of r[0..n) without its high zeros (at least 1).
@@ -282,8 +292,7 @@ CUERPO int ProductoCuerpo(const Cifra* a, int la, const Cifra* b, int lb, Cifra*
     Espacio& e = EspacioDeEsteHilo();
     if (lb > kFilasPorBloque) return ProductoPorBloques(Ensanchar(e.largo, a, la), la, b, lb, r, e);
     const int lr = la + lb;
-    AsentarColumnas(ColumnasProducto<V>(a, la, b, lb, e.columnas, e), Columnas(e.pase, lr), lr,
-                    81u * static_cast<unsigned>(lb), r);
+    AsentarColumnas(ColumnasProducto<V>(a, la, b, lb, e.columnas, e), lr, r);
     return r[lr - 1] == 0 ? lr - 1 : lr;
 }
 
@@ -299,7 +308,7 @@ CUERPO std::uint16_t* ColumnasCuadrado(const Cifra* a, int la, std::vector<std::
     const std::uint16_t* l = Ensanchar(e.largo, a, la);
     const int lr = 2 * la;
     // The squares of the digits on the even columns, zeros elsewhere.
-    std::uint16_t* diagonal = Columnas(e.pase, lr);
+    std::uint16_t* diagonal = Columnas(e.diagonal, lr);
     for (int i = 0; i < la; ++i) {
         diagonal[2 * i] = static_cast<std::uint16_t>(l[i] * l[i]);
         diagonal[2 * i + 1] = 0;
@@ -340,8 +349,7 @@ CUERPO int CuadradoCuerpo(const Cifra* a, int la, Cifra* r) {
     if (la > kFilasPorBloque) return ProductoCuerpo<V>(a, la, a, la, r);
     Espacio& e = EspacioDeEsteHilo();
     const int lr = 2 * la;
-    AsentarColumnas(ColumnasCuadrado<V>(a, la, e.columnas, e), Columnas(e.pase, lr), lr,
-                    81u * static_cast<unsigned>(la), r);
+    AsentarColumnas(ColumnasCuadrado<V>(a, la, e.columnas, e), lr, r);
     return r[lr - 1] == 0 ? lr - 1 : lr;
 }
 
@@ -354,29 +362,6 @@ constexpr std::int64_t kPotencias10[kCifrasEstimacion + 1] = {1,      10,      1
 CUERPO std::int64_t Piso(std::int64_t t, std::int64_t divisor) {
     const std::int64_t q = t / divisor;
     return t - q * divisor < 0 ? q - 1 : q;
-}
-
-// The four digits of every v in 0..9999, least significant first, as the
-// bytes of a 32-bit word in memory order: a look-up in this 40 KB table is a
-// few instructions where splitting v is a dozen, and the table stays in the
-// cache while a long run of digits is written.
-struct TablaCuatroCifras {
-    std::uint32_t bytes[10000];
-    constexpr TablaCuatroCifras() : bytes() {
-        for (std::uint32_t v = 0; v < 10000; ++v) {
-            bytes[v] = v % 10 | (v / 10 % 10) << 8 | (v / 100 % 10) << 16 | (v / 1000) << 24;
-        }
-    }
-};
-constexpr TablaCuatroCifras kTablaCuatroCifras;
-
-CUERPO std::uint32_t CuatroCifras(std::uint32_t v) { return kTablaCuatroCifras.bytes[v]; }
-
-// The eight digits of v (0..99999999), least significant first, as the
-// bytes of a 64-bit word in memory order.
-CUERPO std::uint64_t OchoCifras(std::uint32_t v) {
-    const std::uint32_t alto = v / 10000;
-    return CuatroCifras(v - 10000 * alto) | static_cast<std::uint64_t>(CuatroCifras(alto)) << 32;
 }
 
 // Counters w[0..n) of any sign into the digits r[0..n); returns the carry
@@ -738,13 +723,13 @@ CUERPO int ReducirPor(const Cifra* x, int lx, const Divisor& p, Cifra* r, Espaci
 }
 
 // The value of the columns c[0..lc) of a product (before their carries,
-// each at most cota, the value below 10^lc) modulo the prepared divisor,
+// the value below 10^lc) modulo the prepared divisor,
 // into r; returns the length of r. The division takes the columns as its
 // counters, so their carries are never settled on their own.
 template <class V>
-CUERPO int ReducirColumnas(std::uint16_t* c, int lc, unsigned cota, const Divisor& p, Cifra* r, Espacio& e) {
+CUERPO int ReducirColumnas(const std::uint16_t* c, int lc, const Divisor& p, Cifra* r, Espacio& e) {
     if (lc < p.ld) {  // below 10^(ld - 1): already reduced
-        AsentarColumnas(c, Columnas(e.pase, lc), lc, cota, r);
+        AsentarColumnas(c, lc, r);
         return SinCerosArriba(r, lc);
     }
     int lr = 0, sin_uso = 0;
@@ -777,8 +762,7 @@ CUERPO void ReducirDosColumnas(const std::uint16_t* a, int* la, const std::uint1
 template <class V>
 CUERPO bool CuadrarYReducir(Cifra* x, int& lx, const Divisor& p, Cifra* producto, Espacio& e) {
     if (lx <= kFilasPorBloque) {
-        lx = ReducirColumnas<V>(ColumnasCuadrado<V>(x, lx, e.columnas, e), 2 * lx, 81u * static_cast<unsigned>(lx), p,
-                                x, e);
+        lx = ReducirColumnas<V>(ColumnasCuadrado<V>(x, lx, e.columnas, e), 2 * lx, p, x, e);
         return true;
     }
     if (2 * lx - 1 > kMaxDigitos) return false;
@@ -793,8 +777,7 @@ template <class V>
 CUERPO bool MultiplicarYReducir(Cifra* x, int& lx, const Cifra* y, int ly, const Divisor& p, Cifra* producto,
                                 Espacio& e) {
     if (lx <= kFilasPorBloque && ly <= kFilasPorBloque) {
-        lx = ReducirColumnas<V>(ColumnasProducto<V>(x, lx, y, ly, e.columnas, e), lx + ly,
-                                81u * static_cast<unsigned>(std::min(lx, ly)), p, x, e);
+        lx = ReducirColumnas<V>(ColumnasProducto<V>(x, lx, y, ly, e.columnas, e), lx + ly, p, x, e);
         return true;
     }
     if (lx + ly - 1 > kMaxDigitos) return false;
