@@ -36,10 +36,10 @@ using Cifra = std::uint8_t;
 // Cost model, for a numbers of la and lb digits (la >= lb):
 //   Producto   la * lb one-digit products, added into 16-bit counters
 //              (lb rows of la; with AVX2 two rows per instruction), and
-//              about log10(81 * lb) passes of la + lb positions to settle
-//              the carries.
+//              one pass of (la + lb) / 4 groups of four positions to
+//              settle the carries.
 //   Cuadrado   la * (la + 1) / 2 products (the square's symmetric products
-//              are taken once and doubled), then the same passes.
+//              are taken once and doubled), then the same pass.
 //   Division   n - k + 1 steps for an n-digit dividend and a k-digit
 //              divisor; each step estimates one quotient digit from the top
 //              ten positions and subtracts that digit times the divisor from
