@@ -88,13 +88,15 @@ CUERPO std::uint16_t* Columnas(std::vector<std::uint16_t>& v, int n) {
 }
 
 // The digits a[0..n) widened to 16 bits, with a block of zeros before them
-// and zeros after them for whole blocks read from any position up to n.
+// and zeros after them for whole blocks read from any position up to n. The
+// zeros are written in runs of a fixed length, which the compiler makes a
+// few vector stores, where a run of n's length would be a call to memset.
 CUERPO std::uint16_t* Ensanchar(std::vector<std::uint16_t>& v, const Cifra* a, int n) {
-    const int total = kBloque + Redondear(n) + kBloque;
+    const int total = kBloque + Redondear(n) + 2 * kBloque;
     std::uint16_t* l = Tomar(v, total) + kBloque;
-    std::fill(l - kBloque, l, std::uint16_t{0});
+    std::memset(l - kBloque, 0, kBloque * sizeof(std::uint16_t));
     for (int i = 0; i < n; ++i) l[i] = a[i];
-    std::fill(l + n, l - kBloque + total, std::uint16_t{0});
+    std::memset(l + n, 0, 2 * kBloque * sizeof(std::uint16_t));  // past Redondear(n) + kBloque
     return l;
 }
 
@@ -313,7 +315,7 @@ CUERPO std::uint16_t* ColumnasCuadrado(const Cifra* a, int la, std::vector<std::
         diagonal[2 * i] = static_cast<std::uint16_t>(l[i] * l[i]);
         diagonal[2 * i + 1] = 0;
     }
-    std::fill(diagonal + lr, diagonal + Redondear(lr), std::uint16_t{0});
+    std::memset(diagonal + lr, 0, kBloque * sizeof(std::uint16_t));  // to the end of the last block
     V carril;
     for (int t = 0; t < kCarriles; ++t) carril[t] = static_cast<std::uint16_t>(t);
 
