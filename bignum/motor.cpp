@@ -204,11 +204,13 @@ typedef std::uint16_t Vector16 __attribute__((vector_size(32)));
 [[gnu::target("avx2")]] const std::uint16_t* Pares(const Cifra* a, int la, Espacio& e) {
     const int total = kBloque + Redondear(la + 1) + 2 * kBloque;
     std::uint16_t* pares = Tomar(e.pares, total) + kBloque;
-    std::fill(pares - kBloque, pares - kBloque + total, std::uint16_t{0});
-    for (int i = 0; i < la; ++i) {
-        pares[i] = static_cast<std::uint16_t>(pares[i] | a[i]);
-        pares[i + 1] = static_cast<std::uint16_t>(a[i] << 8);
-    }
+    // Zeros in runs of a fixed length (as in Ensanchar): a block before,
+    // and a block past la, the last position a read reaches.
+    std::memset(pares - kBloque, 0, kBloque * sizeof(std::uint16_t));
+    pares[0] = a[0];
+    for (int i = 1; i < la; ++i) pares[i] = static_cast<std::uint16_t>(a[i] | a[i - 1] << 8);
+    pares[la] = static_cast<std::uint16_t>(a[la - 1] << 8);
+    std::memset(pares + la + 1, 0, kBloque * sizeof(std::uint16_t));
     return pares;
 }
 
@@ -438,8 +440,10 @@ struct Divisor {
 CUERPO void PrepararDivisor(const Cifra* d, int ld, Espacio& e, Divisor& p) {
     const int total = kPasosPorBloque + ld + kPasosPorBloque + kBloque;
     std::int32_t* dv = Tomar(e.divisor, total) + kPasosPorBloque;
-    std::fill(dv - kPasosPorBloque, dv - kPasosPorBloque + total, 0);
+    // The zeros in runs of a fixed length (as in Ensanchar).
+    std::memset(dv - kPasosPorBloque, 0, kPasosPorBloque * sizeof(std::int32_t));
     for (int i = 0; i < ld; ++i) dv[i] = d[i];
+    std::memset(dv + ld, 0, (kPasosPorBloque + kBloque) * sizeof(std::int32_t));
     std::int32_t* pares = Tomar(e.divisor_pares, total) + kPasosPorBloque;
     for (int i = -2; i < total - kPasosPorBloque; ++i) pares[i] = dv[i] | dv[i - 1] << 16;
     p.d = d;
