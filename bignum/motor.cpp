@@ -393,10 +393,17 @@ CUERPO std::int64_t Asentar(const std::int32_t* w, int n, Cifra* r) {
         const std::uint32_t cuatro = CuatroCifras(static_cast<std::uint32_t>(s - 10000 * k));
         std::memcpy(r + i, &cuatro, 4);
     }
-    for (; i < n; ++i) {
-        const std::int64_t t = w[i] + acarreo;
-        acarreo = Piso(t, 10);
-        r[i] = static_cast<Cifra>(t - 10 * acarreo);
+    if (i < n) {
+        // The last one to three positions as one group, scaled up to four
+        // digits so that it splits by 10^4 as the others do: its low digits
+        // are then zeros, below the ones written.
+        const int quedan = n - i;
+        std::int64_t grupo = acarreo;
+        for (int j = 0; j < quedan; ++j) grupo += w[i + j] * kPotencias10[j];
+        grupo *= kPotencias10[4 - quedan];
+        acarreo = Piso(grupo, 10000);
+        const std::uint32_t cuatro = CuatroCifras(static_cast<std::uint32_t>(grupo - 10000 * acarreo));
+        for (int j = 0; j < quedan; ++j) r[i + j] = static_cast<Cifra>(cuatro >> (8 * (4 - quedan + j)));
     }
     return acarreo;
 }
