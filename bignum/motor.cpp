@@ -68,23 +68,19 @@ constexpr int kBloque = 16;
 
 constexpr int Redondear(int n) { return (n + kBloque - 1) / kBloque * kBloque; }
 
-// n zero positions after one leading zero, and zeros past them for whole
-// blocks (two more blocks, for rows that start up to one block late);
-// returns the first of the n.
+// n zero positions, and zeros past them for whole blocks (two more blocks,
+// for rows that start up to one block late).
 CUERPO std::uint16_t* ColumnasACero(std::vector<std::uint16_t>& v, int n) {
-    const int total = 1 + Redondear(n) + 2 * kBloque;
+    const int total = Redondear(n) + 2 * kBloque;
     std::uint16_t* c = Tomar(v, total);
     std::fill(c, c + total, std::uint16_t{0});
-    return c + 1;
+    return c;
 }
 
-// Room for n column counters after one leading zero, with room past them
-// for whole blocks; returns the first of the n. The loops that fill them
-// write every block, so only the leading zero is set here.
+// Room for n column counters, with room past them for whole blocks. The
+// loops that fill them write every block, so nothing is set here.
 CUERPO std::uint16_t* Columnas(std::vector<std::uint16_t>& v, int n) {
-    std::uint16_t* c = Tomar(v, 1 + Redondear(n) + 2 * kBloque);
-    c[0] = 0;
-    return c + 1;
+    return Tomar(v, Redondear(n) + 2 * kBloque);
 }
 
 // The digits a[0..n) widened to 16 bits, with a block of zeros before them
@@ -258,7 +254,7 @@ typedef std::uint16_t Vector16 __attribute__((vector_size(32)));
 // shorter number b that reach it (the digit times the longer number's
 // digits below those columns), and is written once. A column gathers at
 // most 81 per digit of b. Returns the la + lb columns, before their carries,
-// with a zero before them and zeros after them for whole blocks, in salida;
+// with zeros after them for whole blocks, in salida;
 // for the shorter of a and b at most kFilasPorBloque digits (either may be
 // b).
 template <class V>
