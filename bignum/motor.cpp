@@ -100,8 +100,9 @@ CUERPO std::uint16_t* Ensanchar(std::vector<std::uint16_t>& v, const Cifra* a, i
 constexpr int kFilasPorBloque = 65535 / 81;
 
 // Divisor digits used to estimate a quotient digit (and window positions,
-// one more). With counters below 10^8 in size the positions left out move
-// the estimate by less than one unit, so it is the exact digit or one off.
+// two more for a pair's two digits). With counters below 10^8 in size the
+// positions left out move the estimate by less than one unit, so it is the
+// exact digit or one off.
 constexpr int kCifrasEstimacion = 9;
 
 // Division steps whose subtractions are made in one pass over the counters.
@@ -435,8 +436,9 @@ struct Divisor {
     // entering the window m steps after it (zero when it subtracts nothing
     // there).
     std::int64_t bajo[kPasosPorBloque];
-    // What a digit takes from the next step's window, ten times over (the
-    // division carries ten times the window): 10 * (10 * arriba + bajo[0]).
+    // What a digit takes from the window two steps later, ten times over
+    // (the division carries ten times the window): 10 * (100 * arriba +
+    // 10 * bajo[0] + bajo[1]).
     std::int64_t paso;
 };
 
@@ -471,7 +473,7 @@ CUERPO void PrepararDivisor(const Cifra* d, int ld, Espacio& e, Divisor& p) {
                                             static_cast<std::uint64_t>(10 * p.arriba) +
                                             1);
     for (int m = 0; m < kPasosPorBloque; ++m) p.bajo[m] = ld - p.td - 1 - m >= 0 ? d[ld - p.td - 1 - m] : 0;
-    p.paso = 10 * (10 * p.arriba + p.bajo[0]);
+    p.paso = 10 * (100 * p.arriba + 10 * p.bajo[0] + p.bajo[1]);
 }
 
 // Brings a remainder acarreo * 10^n + r (digits r[0..n)), known to lie in
@@ -566,15 +568,19 @@ CUERPO bool Par16(std::int32_t bajo, std::int32_t alto, std::int32_t& par) {
     return true;
 }
 
-// Long division, one quotient digit per step from the top. The partial
+// Long division, one quotient position per step from the top. The partial
 // remainder lives in 32-bit counters, one per decimal position, that may
 // leave 0..9: a step subtracts its digit times the divisor without
-// borrowing. Each digit is estimated from the top positions of the window;
-// an estimate one too high leaves a slightly negative remainder and one too
-// low a remainder a little above the divisor, and the next step's digit
-// makes up for it (digits may fall outside 0..9 until the end). At the end
-// the remainder's carries are propagated, one correction brings it into
-// [0, d), and the quotient's carries are propagated.
+// borrowing. The steps go in pairs: the upper position of a pair takes the
+// digit 0 and the lower one the pair's two digits at once, 0..99, since
+// the quotient's counters, like the remainder's, may leave 0..9 until the
+// end; the chain of estimates then has one link per two positions. Each
+// digit is estimated from the top positions of the window; an estimate one
+// too high leaves a slightly negative remainder and one too low a remainder
+// a little above the divisor, and the next pair's digit makes up for it
+// (digits may fall outside 0..99 until the end). At the end the remainder's
+// carries are propagated, one correction brings it into [0, d), and the
+// quotient's carries are propagated.
 //
 // n may also be counters (T of 16 bits) with any values far below 10^8
 // whose value is below 10^ln, such as a product's columns before their
@@ -604,6 +610,14 @@ public:
         std::int64_t ventana = 0;  // the top td + 1 positions (the highest is zero)
         for (int t = 0; t < p.td; ++t) ventana += n[ln - p.td + t] * kPotencias10[t];
         decuplo_ = 10 * ventana;
+        // The pairs end at the units, so with an even number of steps the
+        // top step is the upper position of a pair: its digit is 0, and
+        // the window takes in the position below.
+        if (pasos_ % 2 == 0) {
+            qq_[pasos_ - 1] = 0;
+            decuplo_ = 10 * decuplo_ + 10 * w_[pasos_ - 2 + p.ld - p.td];
+            fin_ = pasos_ - 1;
+        }
     }
 
     CUERPO bool Quedan() const { return fin_ > 0; }
@@ -619,22 +633,23 @@ public:
         std::int32_t* const w = w_;
         std::int32_t* const qq = qq_;
         std::int64_t decuplo = decuplo_;
-        // What this block's earlier steps subtract, not yet written, from
-        // the positions entering the window at the next steps (the next
-        // first). The next window is 10 * (ventana - digito * arriba) plus
-        // the entering position less what the steps take from it; all but
+        // What the block's first pair subtracts, not yet written, from the
+        // two positions the second pair's window takes in. The window two
+        // steps on is 100 * (ventana - digito * arriba) plus the two
+        // entering positions less what the steps take from them; all but
         // the digit's own share is made while the digit is estimated, so
-        // the chain from one digit to the next is the estimate's multiply,
+        // the chain from one pair to the next is the estimate's multiply,
         // one more multiply and one subtraction.
-        std::int64_t pendiente0 = 0, pendiente1 = 0, pendiente2 = 0;
-        for (int j = fin - 1; j >= inicio; --j) {
+        std::int64_t pendiente0 = 0, pendiente1 = 0;
+        for (int j = fin - 1; j >= inicio; j -= 2) {  // j: a pair's lower position
             const auto digito = static_cast<std::int64_t>((static_cast<Entero128>(decuplo) * reciproco) >> 64);
             qq[j] = static_cast<std::int32_t>(digito);
             if (j == 0) break;
-            decuplo = 10 * decuplo + 10 * (w[j - 1 + ld - td] - pendiente0) - digito * paso;
-            pendiente0 = pendiente1 + digito * p_.bajo[1];
-            pendiente1 = pendiente2 + digito * p_.bajo[2];
-            pendiente2 = digito * p_.bajo[3];
+            qq[j - 1] = 0;  // the next pair's upper position
+            decuplo = 100 * decuplo + 100 * (w[j - 1 + ld - td] - pendiente0) + 10 * (w[j - 2 + ld - td] - pendiente1) -
+                      digito * paso;
+            pendiente0 = digito * p_.bajo[2];
+            pendiente1 = digito * p_.bajo[3];
         }
         decuplo_ = decuplo;
         fin_ = inicio;

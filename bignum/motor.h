@@ -40,12 +40,13 @@ using Cifra = std::uint8_t;
 //              settle the carries.
 //   Cuadrado   la * (la + 1) / 2 products (the square's symmetric products
 //              are taken once and doubled), then the same pass.
-//   Division   n - k + 1 steps for an n-digit dividend and a k-digit
-//              divisor; each step estimates one quotient digit from the top
-//              ten positions and subtracts that digit times the divisor from
-//              k 32-bit counters (four steps' digits at once, two to a
-//              pmaddwd); then one pass of k positions settles the
-//              remainder and one of n - k + 1 the quotient.
+//   Division   n - k + 1 quotient positions for an n-digit dividend and a
+//              k-digit divisor, taken two at a time: each pair's two digits
+//              are estimated at once from the top eleven positions, and
+//              subtracted times the divisor from k 32-bit counters (two
+//              pairs at once, in a pass of pmaddwd); then one pass of k
+//              positions settles the remainder and one of n - k + 1 the
+//              quotient.
 //   Raiz       for each of the n / 2 pairs of digits of an n-digit number,
 //              one digit estimated from the top of the remainder and of
 //              twice the root so far, and a pass over the remainder's
