@@ -425,9 +425,10 @@ CUERPO void EscribirCifras(std::uint32_t v, int n, Cifra* r) {
 struct Divisor {
     const Cifra* d;  // its digits, normalised
     int ld;
-    const std::int32_t* dv;  // d widened, kPasosPorBloque zeros before, whole vectors of zeros after
-    // pares[i] = dv[i] | dv[i - 1] << 16, two 16-bit halves, for i from -2
-    // on (and whole vectors of zero pairs past the divisor).
+    // pares[i] = d[i] | d[i - 2] << 16 (d zero outside its digits), two
+    // 16-bit halves, for i from 0 on, with whole vectors of zero pairs past
+    // the divisor: the digits that a pair's digit and the next pair's, two
+    // positions up, subtract from the same position.
     const std::int32_t* pares;
     int td;                  // digits of d that the estimate reads
     std::int64_t arriba;     // the value of those top td digits
@@ -444,16 +445,15 @@ struct Divisor {
 
 CUERPO void PrepararDivisor(const Cifra* d, int ld, Espacio& e, Divisor& p) {
     const int total = kPasosPorBloque + ld + kPasosPorBloque + kBloque;
-    std::int32_t* dv = Tomar(e.divisor, total) + kPasosPorBloque;
+    std::int32_t* dv = Tomar(e.divisor, total) + kPasosPorBloque;  // d widened, with zeros around it
     // The zeros in runs of a fixed length (as in Ensanchar).
     std::memset(dv - kPasosPorBloque, 0, kPasosPorBloque * sizeof(std::int32_t));
     for (int i = 0; i < ld; ++i) dv[i] = d[i];
     std::memset(dv + ld, 0, (kPasosPorBloque + kBloque) * sizeof(std::int32_t));
     std::int32_t* pares = Tomar(e.divisor_pares, total) + kPasosPorBloque;
-    for (int i = -2; i < total - kPasosPorBloque; ++i) pares[i] = dv[i] | dv[i - 1] << 16;
+    for (int i = 0; i < total - kPasosPorBloque; ++i) pares[i] = dv[i] | dv[i - 2] << 16;
     p.d = d;
     p.ld = ld;
-    p.dv = dv;
     p.pares = pares;
     // The divisor's top td digits, and the window's top td + 1 positions, at
     // the same scale: their quotient estimates the digit.
@@ -524,21 +524,17 @@ CUERPO int CorregirResto(Cifra* r, const Cifra* d, int n, std::int64_t acarreo) 
     }
 }
 
-// A block's subtraction, fila[i] -= c0 dv[i] + c1 dv[i - 1] + c2 dv[i - 2] +
-// c3 dv[i - 3] for i in [0, posiciones) (whole vectors of 8), with the pairs
-// par01 = c0 | c1 << 16 and par23 = c2 | c3 << 16 of digits that fit 16
-// bits: pmaddwd multiplies the two 16-bit halves of each lane of the
-// divisor's pairs by those of a digits' pair and adds them, so a vector of
-// counters takes two multiplications instead of four.
-CUERPO void RestarBloque(std::int32_t* fila, const std::int32_t* pares, int posiciones, std::int32_t par01,
-                         std::int32_t par23) {
-    const __m128i a = _mm_set1_epi32(par01), b = _mm_set1_epi32(par23);
+// A block's subtraction, fila[i] -= c0 dv[i] + c2 dv[i - 2] for i in [0,
+// posiciones) (whole vectors of 4), with the pair par = c0 | c2 << 16 of
+// digits that fit 16 bits: pmaddwd multiplies the two 16-bit halves of each
+// lane of the divisor's pairs by those of the digits' pair and adds them,
+// so a vector of counters takes one multiplication for both digits.
+CUERPO void RestarBloque(std::int32_t* fila, const std::int32_t* pares, int posiciones, std::int32_t par) {
+    const __m128i a = _mm_set1_epi32(par);
     for (int i = 0; i < posiciones; i += 4) {
         const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(fila + i));
         const __m128i y = _mm_loadu_si128(reinterpret_cast<const __m128i*>(pares + i));
-        const __m128i z = _mm_loadu_si128(reinterpret_cast<const __m128i*>(pares + i - 2));
-        const __m128i resta = _mm_add_epi32(_mm_madd_epi16(y, a), _mm_madd_epi16(z, b));
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(fila + i), _mm_sub_epi32(x, resta));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(fila + i), _mm_sub_epi32(x, _mm_madd_epi16(y, a)));
     }
 }
 
@@ -546,26 +542,13 @@ CUERPO void RestarBloque(std::int32_t* fila, const std::int32_t* pares, int posi
 // compiler inlines it there (it cannot be always_inline: the division's
 // code that calls it is compiled for both sets before it is inlined).
 [[gnu::target("avx2")]] inline void RestarBloqueAvx2(std::int32_t* fila, const std::int32_t* pares, int posiciones,
-                                                     std::int32_t par01, std::int32_t par23) {
-    const __m256i a = _mm256_set1_epi32(par01), b = _mm256_set1_epi32(par23);
+                                                     std::int32_t par) {
+    const __m256i a = _mm256_set1_epi32(par);
     for (int i = 0; i < posiciones; i += 8) {
         const __m256i x = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(fila + i));
         const __m256i y = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(pares + i));
-        const __m256i z = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(pares + i - 2));
-        const __m256i resta = _mm256_add_epi32(_mm256_madd_epi16(y, a), _mm256_madd_epi16(z, b));
-        _mm256_storeu_si256(reinterpret_cast<__m256i*>(fila + i), _mm256_sub_epi32(x, resta));
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(fila + i), _mm256_sub_epi32(x, _mm256_madd_epi16(y, a)));
     }
-}
-
-// The two digits as one lane of 16-bit halves; false when either does not
-// fit 16 bits (only a quotient digit of a product's columns by a one-digit
-// divisor can pass 32767).
-CUERPO bool Par16(std::int32_t bajo, std::int32_t alto, std::int32_t& par) {
-    if (((static_cast<std::uint32_t>(bajo + 0x8000) | static_cast<std::uint32_t>(alto + 0x8000)) >> 16) != 0) {
-        return false;
-    }
-    par = static_cast<std::int32_t>(static_cast<std::uint32_t>(bajo & 0xFFFF) | static_cast<std::uint32_t>(alto) << 16);
-    return true;
 }
 
 // Long division, one quotient position per step from the top. The partial
@@ -653,26 +636,27 @@ public:
         }
         decuplo_ = decuplo;
         fin_ = inicio;
-        // The digits of steps inicio .. inicio + 3, zero past the block (only
-        // the last block, at the bottom, can be short).
-        const int en_bloque = fin - inicio;
-        const std::int32_t c0 = qq[inicio], c1 = en_bloque > 1 ? qq[inicio + 1] : 0,
-                           c2 = en_bloque > 2 ? qq[inicio + 2] : 0, c3 = en_bloque > 3 ? qq[inicio + 3] : 0;
-        std::int32_t* __restrict fila = w + inicio;
+        // A divisor of td digits or fewer subtracts only from positions the
+        // window has already taken in, whose counters are not read again:
+        // there is nothing to write.
+        if (ld == td) return;
+        // The block's digits sit on its even positions (the pairs' lower
+        // ones): the lower at `primera`, the other two positions up (zero
+        // when the block, the last one at the bottom, is short). They fit
+        // 16 bits: arriba, of td = kCifrasEstimacion digits, is at least
+        // 10^8, and a pair's window is below some 200 times arriba (a
+        // remainder within one divisor of [0, d), times 100) plus two
+        // counters below 10^8.
+        const int primera = inicio + inicio % 2;
+        const std::int32_t c0 = qq[primera], c2 = primera + 2 < fin ? qq[primera + 2] : 0;
+        const auto par = static_cast<std::int32_t>(static_cast<std::uint32_t>(c0 & 0xFFFF) |
+                                                   static_cast<std::uint32_t>(c2) << 16);
         // Whole vectors of 8 counters; past the divisor dv is zero.
-        const int posiciones = (ld + (fin - inicio) - 1 + 7) / 8 * 8;
-        std::int32_t par01 = 0, par23 = 0;
-        if (Par16(c0, c1, par01) && Par16(c2, c3, par23)) {
-            if constexpr (sizeof(V) == 32) {
-                RestarBloqueAvx2(fila, p_.pares, posiciones, par01, par23);
-            } else {
-                RestarBloque(fila, p_.pares, posiciones, par01, par23);
-            }
+        const int posiciones = (ld + 2 + 7) / 8 * 8;
+        if constexpr (sizeof(V) == 32) {
+            RestarBloqueAvx2(w + primera, p_.pares, posiciones, par);
         } else {
-            const std::int32_t* dv = p_.dv;
-            for (int i = 0; i < posiciones; ++i) {
-                fila[i] -= c0 * dv[i] + c1 * dv[i - 1] + c2 * dv[i - 2] + c3 * dv[i - 3];
-            }
+            RestarBloque(w + primera, p_.pares, posiciones, par);
         }
     }
 
