@@ -624,9 +624,13 @@ public:
         // the chain from one pair to the next is the estimate's multiply,
         // one more multiply and one subtraction.
         std::int64_t pendiente0 = 0, pendiente1 = 0;
+        // The block's digits, at most two, as the 16-bit halves of one lane
+        // for the pass below, the lower digit in the lower half.
+        std::uint32_t par = 0;
         for (int j = fin - 1; j >= inicio; j -= 2) {  // j: a pair's lower position
             const auto digito = static_cast<std::int64_t>((static_cast<Entero128>(decuplo) * reciproco) >> 64);
             qq[j] = static_cast<std::int32_t>(digito);
+            par = par << 16 | (static_cast<std::uint32_t>(digito) & 0xFFFF);
             if (j == 0) break;
             qq[j - 1] = 0;  // the next pair's upper position
             decuplo = 100 * decuplo + 100 * (w[j - 1 + ld - td] - pendiente0) + 10 * (w[j - 2 + ld - td] - pendiente1) -
@@ -641,22 +645,19 @@ public:
         // there is nothing to write.
         if (ld == td) return;
         // The block's digits sit on its even positions (the pairs' lower
-        // ones): the lower at `primera`, the other two positions up (zero
+        // ones): the lower at `primera`, the other two positions up (none
         // when the block, the last one at the bottom, is short). They fit
         // 16 bits: arriba, of td = kCifrasEstimacion digits, is at least
         // 10^8, and a pair's window is below some 200 times arriba (a
         // remainder within one divisor of [0, d), times 100) plus two
         // counters below 10^8.
         const int primera = inicio + inicio % 2;
-        const std::int32_t c0 = qq[primera], c2 = primera + 2 < fin ? qq[primera + 2] : 0;
-        const auto par = static_cast<std::int32_t>(static_cast<std::uint32_t>(c0 & 0xFFFF) |
-                                                   static_cast<std::uint32_t>(c2) << 16);
         // Whole vectors of 8 counters; past the divisor dv is zero.
         const int posiciones = (ld + 2 + 7) / 8 * 8;
         if constexpr (sizeof(V) == 32) {
-            RestarBloqueAvx2(w + primera, p_.pares, posiciones, par);
+            RestarBloqueAvx2(w + primera, p_.pares, posiciones, static_cast<std::int32_t>(par));
         } else {
-            RestarBloque(w + primera, p_.pares, posiciones, par);
+            RestarBloque(w + primera, p_.pares, posiciones, static_cast<std::int32_t>(par));
         }
     }
 
