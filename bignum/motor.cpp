@@ -365,6 +365,15 @@ CUERPO std::int64_t Piso(std::int64_t t, std::int64_t divisor) {
     return t - q * divisor < 0 ? q - 1 : q;
 }
 
+// floor(t / 10^4) for |t| below 10^4 * 2^40 (some 10^16): t is moved up by a
+// multiple of 10^4 that makes it non-negative, so that the division is an
+// unsigned one by a constant, a multiplication and a shift with no
+// correction for the sign.
+CUERPO std::int64_t PisoDiezMil(std::int64_t t) {
+    constexpr std::int64_t kVeces = std::int64_t{1} << 40;
+    return static_cast<std::int64_t>((static_cast<std::uint64_t>(t) + 10000 * kVeces) / 10000) - kVeces;
+}
+
 // Counters w[0..n) of any sign into the digits r[0..n); returns the carry
 // out of the top, so that the value is carry * 10^n + r. Four positions are
 // taken at a time, and each group is split into its own carry and four
@@ -378,13 +387,13 @@ CUERPO std::int64_t Asentar(const std::int32_t* w, int n, Cifra* r) {
         const std::int64_t grupo = w[i] + 10 * static_cast<std::int64_t>(w[i + 1]) +
                                    100 * static_cast<std::int64_t>(w[i + 2]) +
                                    1000 * static_cast<std::int64_t>(w[i + 3]);
-        const std::int64_t alto = Piso(grupo, 10000);
+        const std::int64_t alto = PisoDiezMil(grupo);
         const std::int64_t s = grupo - 10000 * alto + acarreo;
         std::int64_t k;
         if (static_cast<std::uint64_t>(s + 10000) < 30000) {
             k = static_cast<std::int64_t>(s >= 10000) - static_cast<std::int64_t>(s < 0);
         } else {
-            k = Piso(s, 10000);  // only with a carry of 10^4 or more
+            k = PisoDiezMil(s);  // only with a carry of 10^4 or more
         }
         acarreo = alto + k;
         const std::uint32_t cuatro = CuatroCifras(static_cast<std::uint32_t>(s - 10000 * k));
@@ -398,7 +407,7 @@ CUERPO std::int64_t Asentar(const std::int32_t* w, int n, Cifra* r) {
         std::int64_t grupo = acarreo;
         for (int j = 0; j < quedan; ++j) grupo += w[i + j] * kPotencias10[j];
         grupo *= kPotencias10[4 - quedan];
-        acarreo = Piso(grupo, 10000);
+        acarreo = PisoDiezMil(grupo);
         const std::uint32_t cuatro = CuatroCifras(static_cast<std::uint32_t>(grupo - 10000 * acarreo));
         for (int j = 0; j < quedan; ++j) r[i + j] = static_cast<Cifra>(cuatro >> (8 * (4 - quedan + j)));
     }
