@@ -303,8 +303,13 @@ CUERPO int ProductoCuerpo(const Cifra* a, int la, const Cifra* b, int lb, Cifra*
 // lane. A column gathers at most 81 per digit of a, so the 16-bit counters
 // take squares of up to kFilasPorBloque digits. Returns the 2 la columns as
 // ColumnasProducto does, in salida.
+//
+// With AVX2 the square is the product a * a: its loop takes two digits of a
+// per instruction, so all la^2 products cost what the symmetric half costs
+// one digit at a time, without the masks and the diagonal.
 template <class V>
 CUERPO std::uint16_t* ColumnasCuadrado(const Cifra* a, int la, std::vector<std::uint16_t>& salida, Espacio& e) {
+    if constexpr (sizeof(V) == 32) return ColumnasProductoAvx2(a, la, a, la, salida, e);
     constexpr int kCarriles = sizeof(V) / 2;
     const std::uint16_t* l = Ensanchar(e.largo, a, la);
     const int lr = 2 * la;

@@ -39,7 +39,9 @@ using Cifra = std::uint8_t;
 //              one pass of (la + lb) / 4 groups of four positions to
 //              settle the carries.
 //   Cuadrado   la * (la + 1) / 2 products (the square's symmetric products
-//              are taken once and doubled), then the same pass.
+//              are taken once and doubled), then the same pass; with AVX2
+//              as Producto of a by itself, whose two rows per instruction
+//              make its la * la products cost as much, with no masking.
 //   Division   n - k + 1 quotient positions for an n-digit dividend and a
 //              k-digit divisor, taken two at a time: each pair's two digits
 //              are estimated at once from the top eleven positions, and
