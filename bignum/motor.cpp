@@ -538,8 +538,9 @@ CUERPO int CorregirResto(Cifra* r, const Cifra* d, int n, std::int64_t acarreo) 
     }
 }
 
-// A block's subtraction, fila[i] -= c0 dv[i] + c2 dv[i - 2] for i in [0,
-// posiciones) (whole vectors of 4), with the pair par = c0 | c2 << 16 of
+// A block's subtraction, fila[i] -= c0 d[i] + c2 d[i - 2] for i in [0,
+// posiciones) (whole vectors of 4; d zero outside its digits), from the
+// divisor's pairs (Divisor::pares), with the pair par = c0 | c2 << 16 of
 // digits that fit 16 bits: pmaddwd multiplies the two 16-bit halves of each
 // lane of the divisor's pairs by those of the digits' pair and adds them,
 // so a vector of counters takes one multiplication for both digits.
@@ -666,7 +667,7 @@ public:
         // remainder within one divisor of [0, d), times 100) plus two
         // counters below 10^8.
         const int primera = inicio + inicio % 2;
-        // Whole vectors of 8 counters; past the divisor dv is zero.
+        // Whole vectors of 8 counters; past the divisor its pairs are zero.
         const int posiciones = (ld + 2 + 7) / 8 * 8;
         if constexpr (sizeof(V) == 32) {
             RestarBloqueAvx2(w + primera, p_.pares, posiciones, static_cast<std::int32_t>(par));
