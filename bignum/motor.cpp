@@ -950,13 +950,6 @@ CUERPO std::int64_t Arriba(const std::int64_t* x, int n) { return x[n - 1] * kGr
 // long division.
 CUERPO std::int64_t EstimarCociente(std::int64_t g_arriba, std::int64_t s_arriba, int ng) {
     if (s_arriba == 0) return -1;
-    // Quotients below 4, two thirds of Euclid's, by comparisons, a few
-    // cycles where the division takes some twenty (the closeness test as
-    // below, for q + 1 <= 4).
-    if (g_arriba < 4 * s_arriba && (ng <= 2 || 100 * 4 <= s_arriba)) {
-        return static_cast<std::int64_t>(g_arriba >= s_arriba) + static_cast<std::int64_t>(g_arriba >= 2 * s_arriba) +
-               static_cast<std::int64_t>(g_arriba >= 3 * s_arriba);
-    }
     // In floating point, which divides several times faster than 64-bit
     // integers.
     const double q = static_cast<double>(g_arriba) / static_cast<double>(s_arriba);
