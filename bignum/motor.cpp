@@ -27,7 +27,6 @@ struct Espacio {
     std::vector<std::uint16_t> diagonal;
     std::vector<std::uint32_t> totales;
     std::vector<std::int32_t> resto;
-    std::vector<std::int32_t> divisor;
     std::vector<std::int32_t> divisor_pares;
     std::vector<std::int32_t> cociente;
     std::vector<std::int32_t> resto_par;
@@ -432,8 +431,8 @@ CUERPO void EscribirCifras(std::uint32_t v, int n, Cifra* r) {
     for (int i = 0; i < n; ++i) r[i] = bytes[i];
 }
 
-// A divisor made ready for long divisions by it: its digits widened with
-// zeros around them, and what the estimate of a quotient digit needs. A
+// A divisor made ready for long divisions by it: its digits paired for the
+// block passes, and what the estimate of a quotient digit needs. A
 // modular power divides by the same modulus hundreds of times and makes it
 // ready once.
 struct Divisor {
@@ -442,7 +441,8 @@ struct Divisor {
     // pares[i] = d[i] | d[i - 2] << 16 (d zero outside its digits), two
     // 16-bit halves, for i from 0 on, with whole vectors of zero pairs past
     // the divisor: the digits that a pair's digit and the next pair's, two
-    // positions up, subtract from the same position.
+    // positions up, subtract from the same position. Only for a divisor of
+    // more than td digits, the only one whose division makes block passes.
     const std::int32_t* pares;
     int td;                  // digits of d that the estimate reads
     std::int64_t arriba;     // the value of those top td digits
@@ -458,17 +458,21 @@ struct Divisor {
 };
 
 CUERPO void PrepararDivisor(const Cifra* d, int ld, Espacio& e, Divisor& p) {
-    const int total = kPasosPorBloque + ld + kPasosPorBloque + kBloque;
-    std::int32_t* dv = Tomar(e.divisor, total) + kPasosPorBloque;  // d widened, with zeros around it
-    // The zeros in runs of a fixed length (as in Ensanchar).
-    std::memset(dv - kPasosPorBloque, 0, kPasosPorBloque * sizeof(std::int32_t));
-    for (int i = 0; i < ld; ++i) dv[i] = d[i];
-    std::memset(dv + ld, 0, (kPasosPorBloque + kBloque) * sizeof(std::int32_t));
-    std::int32_t* pares = Tomar(e.divisor_pares, total) + kPasosPorBloque;
-    for (int i = 0; i < total - kPasosPorBloque; ++i) pares[i] = dv[i] | dv[i - 2] << 16;
     p.d = d;
     p.ld = ld;
-    p.pares = pares;
+    p.pares = nullptr;
+    if (ld > kCifrasEstimacion) {
+        // Positions 0 .. ld + 1 hold digits; past them a run of zeros of a
+        // fixed length (as in Ensanchar) covers the pass's last vector.
+        std::int32_t* pares = Tomar(e.divisor_pares, ld + 2 + kBloque);
+        pares[0] = d[0];
+        pares[1] = d[1];
+        for (int i = 2; i < ld; ++i) pares[i] = d[i] | d[i - 2] << 16;
+        pares[ld] = d[ld - 2] << 16;
+        pares[ld + 1] = d[ld - 1] << 16;
+        std::memset(pares + ld + 2, 0, kBloque * sizeof(std::int32_t));
+        p.pares = pares;
+    }
     // The divisor's top td digits, and the window's top td + 1 positions, at
     // the same scale: their quotient estimates the digit.
     p.td = std::min(ld, kCifrasEstimacion);
