@@ -438,11 +438,11 @@ CUERPO void EscribirCifras(std::uint32_t v, int n, Cifra* r) {
 struct Divisor {
     const Cifra* d;  // its digits, normalised
     int ld;
-    // pares[i] = d[i] | d[i - 2] << 16 (d zero outside its digits), two
-    // 16-bit halves, for i from 0 on, with whole vectors of zero pairs past
-    // the divisor: the digits that a pair's digit and the next pair's, two
-    // positions up, subtract from the same position. Only for a divisor of
-    // more than td digits, the only one whose division makes block passes.
+    // pares[i] = d[i] | d[i - 2] << 16 (d zero below its digits), two
+    // 16-bit halves, for i in [0, ld): the digits that a pair's digit and
+    // the next pair's, two positions up, subtract from the same position.
+    // Only for a divisor of more than td digits, the only one whose division
+    // makes block passes.
     const std::int32_t* pares;
     int td;                  // digits of d that the estimate reads
     std::int64_t arriba;     // the value of those top td digits
@@ -462,15 +462,10 @@ CUERPO void PrepararDivisor(const Cifra* d, int ld, Espacio& e, Divisor& p) {
     p.ld = ld;
     p.pares = nullptr;
     if (ld > kCifrasEstimacion) {
-        // Positions 0 .. ld + 1 hold digits; past them a run of zeros of a
-        // fixed length (as in Ensanchar) covers the pass's last vector.
-        std::int32_t* pares = Tomar(e.divisor_pares, ld + 2 + kBloque);
+        std::int32_t* pares = Tomar(e.divisor_pares, ld);
         pares[0] = d[0];
         pares[1] = d[1];
         for (int i = 2; i < ld; ++i) pares[i] = d[i] | d[i - 2] << 16;
-        pares[ld] = d[ld - 2] << 16;
-        pares[ld + 1] = d[ld - 1] << 16;
-        std::memset(pares + ld + 2, 0, kBloque * sizeof(std::int32_t));
         p.pares = pares;
     }
     // The divisor's top td digits, and the window's top td + 1 positions, at
@@ -595,15 +590,13 @@ CUERPO void RestarBloque(std::int32_t* fila, const std::int32_t* pares, int posi
 template <class V, class T>
 class DivisionPorBloques {
 public:
-    // Counters for the dividend n (ln >= p.ld digits) in w (with zeros above
-    // it for the top window and for the last pass's whole vectors), and room
-    // for the quotient's digits in cociente.
+    // Counters for the dividend n (ln >= p.ld digits) in w, and room for
+    // the quotient's digits in cociente.
     CUERPO DivisionPorBloques(const T* n, int ln, const Divisor& p, std::vector<std::int32_t>& w,
                               std::vector<std::int32_t>& cociente)
         : p_(p), pasos_(ln - p.ld + 1), fin_(pasos_) {
-        w_ = Tomar(w, ln + 1 + kBloque);
+        w_ = Tomar(w, ln);
         for (int i = 0; i < ln; ++i) w_[i] = n[i];
-        std::fill(w_ + ln, w_ + ln + 1 + kBloque, 0);
         qq_ = Tomar(cociente, pasos_);
         // The window is kept as a 64-bit sum of its top positions' counters
         // and carried from step to step by what the step subtracts, so an
@@ -659,9 +652,13 @@ public:
         }
         decuplo_ = decuplo;
         fin_ = inicio;
-        // A divisor of td digits or fewer subtracts only from positions the
-        // window has already taken in, whose counters are not read again:
-        // there is nothing to write.
+        // Only the counters below the window are read again: by the windows
+        // of the blocks below, which take in positions up to ld - td - 3
+        // past this block's lower digit, and by the remainder's settling,
+        // which reads the ld - td positions below the last window. The
+        // positions the window has taken in are left as they are; with a
+        // divisor of td digits or fewer that is all of them, and there is
+        // nothing to write.
         if (ld == td) return;
         // The block's digits sit on its even positions (the pairs' lower
         // ones): the lower at `primera`, the other two positions up (none
@@ -671,8 +668,10 @@ public:
         // remainder within one divisor of [0, d), times 100) plus two
         // counters below 10^8.
         const int primera = inicio + inicio % 2;
-        // Whole vectors of 8 counters; past the divisor its pairs are zero.
-        const int posiciones = (ld + 2 + 7) / 8 * 8;
+        // Whole vectors of 8 counters: at most ld - td + 7 < ld positions,
+        // all within the divisor's pairs and within the dividend (the block's
+        // lower digit is at least ld positions below its top).
+        const int posiciones = (ld - td + 7) / 8 * 8;
         if constexpr (sizeof(V) == 32) {
             RestarBloqueAvx2(w + primera, p_.pares, posiciones, static_cast<std::int32_t>(par));
         } else {
