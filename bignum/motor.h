@@ -45,8 +45,9 @@ using Cifra = std::uint8_t;
 //   Division   n - k + 1 quotient positions for an n-digit dividend and a
 //              k-digit divisor, taken two at a time: each pair's two digits
 //              are estimated at once from the top eleven positions, and
-//              subtracted times the divisor from k 32-bit counters (two
-//              pairs at once, in a pass of pmaddwd); then one pass of k
+//              subtracted times the divisor from the k - 9 32-bit counters
+//              below them, the only ones read again (two pairs at once, in
+//              a pass of pmaddwd; none for k <= 9); then one pass of k - 9
 //              positions settles the remainder and one of n - k + 1 the
 //              quotient.
 //   Raiz       for each of the n / 2 pairs of digits of an n-digit number,
