@@ -34,7 +34,8 @@
 //                         digits, so about 2 n^2 digit operations.
 //   RaizEntera            per pair of digits of an n-digit number, a digit
 //                         estimated from the top and a pass over the
-//                         remainder's digits: about n^2 / 4 digit products.
+//                         remainder, one word per eight digits: about
+//                         n^2 / 32 operations on words.
 //
 // Failures are reported through the error catalogue and the caller carries
 // on with the value given below: division by zero (error 2), a zero modulus

@@ -34,8 +34,7 @@ struct Espacio {
     std::vector<Cifra> euclides[3];
     std::vector<std::int64_t> grupos[5];
     std::vector<Cifra> potencia[3];
-    std::vector<Cifra> raiz[3];
-    std::vector<std::int32_t> diferencia;
+    std::vector<std::int64_t> raiz[2];
 };
 
 Espacio& EspacioDeEsteHilo() {
@@ -1211,95 +1210,99 @@ CUERPO bool InversoCuerpo(const Cifra* m, int lm, const Cifra* a0, int la0, Cifr
 }
 
 // Integer square root by the long-hand method on pairs of digits. With Q
-// the root so far, A the remainder and T = 2Q, each pair (u, l) brought
-// down makes A' = 100 A + 10 u + l, and the next root digit is the largest x
-// with (10 T + x) x <= A'. It is estimated from the top digits of A' and T
-// (never below the digit), then lowered while the trial product is too big;
-// A becomes A' - (10 T + x) x and T becomes 10 T + 2x. Returns the length
-// of the root, (n + 1) / 2.
+// the root so far, A the remainder and T = 2Q, each pair p brought down
+// makes A' = 100 A + p, and the next root digit is the largest x with
+// (10 T + x) x <= A'; then A becomes A' - (10 T + x) x, below T + 2x + 1,
+// and T becomes 10 T + 2x. Returns the length of the root, (n + 1) / 2.
+//
+// A and T are kept as groups of eight digits, as Euclid keeps its numbers
+// (kGrupo), so a step passes over one word per eight digits of the root.
+// A <= T, so A's groups are never above T's top group h. The digit is
+// estimated from the top two groups of T and the same two of A' (for
+// h = 0, T's one group and the whole of A', exactly), never below it; with
+// one group of T it is then checked on the values themselves. With more,
+// T is at least 10^8 and the top groups hold nine digits or more, so the
+// estimate is one too high only when A' / (10 T) lies just under an
+// integer: a pass that leaves A' below zero says so, and one pass adding
+// 10 T + 2x - 1 back mends it.
 CUERPO int RaizCuerpo(const Cifra* x, int n, Cifra* raiz) {
     Espacio& e = EspacioDeEsteHilo();
     const int cifras = (n + 1) / 2;
-    // A and T, least significant first. Each step multiplies A by 100 and T
-    // by 10, which moves their units down in the arrays rather than their
-    // digits up: the arrays have room below for every step's new units.
-    // The next A is checked in an array of the same shape, which then
-    // becomes A's.
-    Cifra* arrays_a[2] = {Tomar(e.raiz[0], 2 * n + 6), Tomar(e.raiz[2], 2 * n + 6)};
-    int unidades_a = n + 2;  // where A's units are in its array
-    Cifra* a = arrays_a[0] + unidades_a;
-    Cifra* t = Tomar(e.raiz[1], 2 * cifras + 4) + cifras + 2;
-    std::int32_t* diferencia = Tomar(e.diferencia, n + 4);
+    // T < 2 * 10^cifras: at most cifras / 8 + 2 groups, and a zero group
+    // above them for the passes' top; T's one more below them, read as the
+    // second group of a one-group T.
+    const int grupos = cifras / 8 + 3;
+    std::int64_t* a = Tomar(e.raiz[0], grupos);
+    std::int64_t* t = Tomar(e.raiz[1], grupos + 1) + 1;
+    std::fill(a, a + grupos, std::int64_t{0});
+    std::fill(t - 1, t + grupos, std::int64_t{0});
 
     int posicion = n - 1;  // next digit of x to bring down
     int grupo = x[posicion--];
     if (n % 2 == 0) grupo = 10 * grupo + x[posicion--];
     int r0 = 0;
     while ((r0 + 1) * (r0 + 1) <= grupo) ++r0;
-    int escrita = cifras - 1;
-    raiz[escrita--] = static_cast<Cifra>(r0);
-    int resto = grupo - r0 * r0;  // 0..18
-    a[0] = static_cast<Cifra>(resto % 10);
-    a[1] = static_cast<Cifra>(resto / 10);
-    int la = resto >= 10 ? 2 : 1;
-    t[0] = static_cast<Cifra>(2 * r0 % 10);
-    t[1] = static_cast<Cifra>(2 * r0 / 10);
-    int lt = 2 * r0 >= 10 ? 2 : 1;
+    raiz[cifras - 1] = static_cast<Cifra>(r0);
+    a[0] = grupo - r0 * r0;
+    t[0] = 2 * r0;
+    int nt = 1;  // T's groups
 
-    while (posicion >= 0) {
-        // A' = 100 A + 10 u + l.
-        unidades_a -= 2;
-        a -= 2;
-        a[1] = x[posicion--];
-        a[0] = x[posicion--];
-        la += 2;
-        while (la > 1 && a[la - 1] == 0) --la;
+    for (int escrita = cifras - 2; escrita >= 0; --escrita) {
+        const std::int64_t par = 10 * x[posicion] + x[posicion - 1];
+        posicion -= 2;
 
-        // The divisor of the estimate is 10 T, of lt + 1 digits; A' below
-        // it takes the digit 0.
-        int digito = 0;
-        if (la >= lt + 1) {
-            // Both from the top, at the scale 10^s of the lowest digit of A'
-            // read (at most 15 digits, exact in a double): A' < (arriba_a + 1)
-            // 10^s and 10 T >= arriba_t 10^s, so their quotient is never below
-            // the digit (the 2 covers the rounding of the division).
-            // The two values are read in whole integers, where a digit costs
-            // an addition and a multiplication by ten that the processor does
-            // at once, and only then made doubles (exactly: below 10^15).
-            const int s = std::max(0, la - 15);
-            std::uint64_t entero_a = 0;
-            for (int i = la - 1; i >= s; --i) entero_a = entero_a * 10 + a[i];
-            std::uint64_t entero_t = 0;  // 10 T's digits at positions s and up
-            for (int i = lt - 1; i >= std::max(0, s - 1); --i) entero_t = entero_t * 10 + t[i];
-            const auto arriba_a = static_cast<double>(entero_a);
-            double arriba_t = static_cast<double>(entero_t);
-            if (s == 0) arriba_t *= 10.0;
-            const double estimacion = (arriba_a + 2.0) / arriba_t;
-            digito = estimacion >= 9.0 ? 9 : static_cast<int>(estimacion);
+        // A' / (10 T) from above, at the scale of group h - 1: A' is below
+        // 100 (a[h] 10^8 + a[h - 1] + 1) there (with h = 0, A' 10^8 is
+        // 100 (a[0] 10^8 + 10^6 p) exactly), and 10 T at least 10 (t[h]
+        // 10^8 + t[h - 1]). The 10^-9 covers the doubles' rounding.
+        const int h = nt - 1;
+        const std::int64_t debajo = h == 0 ? par * 1000000 : a[h - 1];
+        const double arriba_a = 100.0 * (static_cast<double>(a[h]) * kGrupo + static_cast<double>(debajo) + 1.0);
+        const double arriba_t = 10.0 * (static_cast<double>(t[h]) * kGrupo + static_cast<double>(t[h - 1]));
+        const double estimacion = arriba_a / arriba_t + 1e-9;
+        std::int64_t digito = estimacion >= 9.0 ? 9 : static_cast<std::int64_t>(estimacion);
+        if (h == 0) {  // A' and T are exact values: lower the digit to the one that fits
+            const std::int64_t a_nuevo = 100 * a[0] + par;
+            while (digito > 0 && digito * (10 * t[0] + digito) > a_nuevo) --digito;
         }
-        // Lower the digit while (10 T + x) x > A' (the digit 0 always fits).
-        for (; digito > 0; --digito) {
-            // diferencia = A' - x (10 T + x), lazily, then settled.
-            const int largo = std::max(la, lt + 1);
-            for (int i = 0; i < largo; ++i) diferencia[i] = i < la ? a[i] : 0;
-            diferencia[0] -= digito * digito;
-            for (int i = 0; i < lt; ++i) diferencia[i + 1] -= digito * t[i];
-            Cifra* siguiente = arrays_a[1] + unidades_a;
-            if (Asentar(diferencia, largo, siguiente) >= 0) {
-                std::swap(arrays_a[0], arrays_a[1]);
-                a = siguiente;
-                la = largo;
-                while (la > 1 && a[la - 1] == 0) --la;
-                break;
+
+        // A = 100 A + p - x (10 T + x) over the groups [0, nt], 10 T's top
+        // being group nt. Each group is split into its own carry and a
+        // part in [0, 10^8) before the carry from below arrives, which then
+        // moves it by less than one 10^8 either way.
+        const std::int64_t diez_x = 10 * digito;
+        std::int64_t acarreo = 0;
+        for (int j = 0; j <= nt; ++j) {
+            // In [-9 10^9 - 81, 10^10 + 99] before the 100 10^8 that makes
+            // it non-negative.
+            std::int64_t v = 100 * a[j] - diez_x * t[j] + 100 * kGrupo;
+            if (j == 0) v += par - digito * digito;
+            const auto alto = static_cast<std::int64_t>(static_cast<std::uint64_t>(v) / kGrupo);
+            const std::int64_t resto = v - alto * kGrupo + acarreo;
+            const std::int64_t k = static_cast<std::int64_t>(resto >= kGrupo) - static_cast<std::int64_t>(resto < 0);
+            a[j] = resto - k * kGrupo;
+            acarreo = alto - 100 + k;
+        }
+        while (acarreo < 0) {  // one too high: A += 10 T + 2x - 1 for x - 1
+            std::int64_t arrastre = 2 * digito - 1;
+            for (int j = 0; j <= nt; ++j) {
+                const std::int64_t v = a[j] + 10 * t[j] + arrastre;
+                arrastre = v / kGrupo;
+                a[j] = v - arrastre * kGrupo;
             }
+            acarreo += arrastre;
+            --digito;
         }
-        raiz[escrita--] = static_cast<Cifra>(digito);
+        raiz[escrita] = static_cast<Cifra>(digito);
+
         // T = 10 T + 2x.
-        --t;
-        ++lt;
-        t[0] = static_cast<Cifra>(2 * digito % 10);
-        t[1] = static_cast<Cifra>(t[1] + 2 * digito / 10);
-        while (lt > 1 && t[lt - 1] == 0) --lt;
+        std::int64_t arrastre = 2 * digito;
+        for (int j = 0; j <= nt; ++j) {
+            const std::int64_t v = 10 * t[j] + arrastre;
+            arrastre = v / kGrupo;
+            t[j] = v - arrastre * kGrupo;
+        }
+        if (t[nt] != 0) ++nt;
     }
     return cifras;
 }
