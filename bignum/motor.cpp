@@ -919,13 +919,18 @@ CUERPO int AGrupos(const Cifra* d, int ng, std::int64_t* x) {
     return SinGruposArriba(x, ng);
 }
 
-// The digits d[0..n) as groups into x, through c (room for 8 ceil(n / 8)
-// digits, where d's are padded with zeros); returns the number of groups.
-CUERPO int EnGrupos(const Cifra* d, int n, Cifra* c, std::int64_t* x) {
-    const int ng = (n + 7) / 8;
-    std::memcpy(c, d, static_cast<std::size_t>(n));
-    std::fill(c + n, c + 8 * ng, Cifra{0});
-    return AGrupos(c, ng, x);
+// The digits d[0..n) as groups into x; returns their number up to the top
+// non-zero one. The whole groups are read from d itself, and a short top
+// group digit by digit: a padded copy of d read back a word at a time would
+// make each read wait for the copy's stores to reach the cache.
+CUERPO int EnGrupos(const Cifra* d, int n, std::int64_t* x) {
+    const int llenos = n / 8;
+    for (int j = 0; j < llenos; ++j) x[j] = static_cast<std::int64_t>(Valor8(d + 8 * j));
+    if (n % 8 == 0) return SinGruposArriba(x, llenos);
+    std::int64_t arriba = 0;
+    for (int i = n - 1; i >= 8 * llenos; --i) arriba = 10 * arriba + d[i];
+    x[llenos] = arriba;
+    return SinGruposArriba(x, llenos + 1);
 }
 
 // The digits of the groups x[0..ng) into d[0..8 ng) (one group for zero);
@@ -1047,11 +1052,22 @@ CUERPO void RestoLargo(std::int64_t* g, int ng, const std::int64_t* s, int ns, C
     AGrupos(a, ng, g);
 }
 
-// The digits of the groups x[0..n) into r, through c (room for 8 n digits,
-// at least 8); returns their length.
-CUERPO int CopiarCifras(const std::int64_t* x, int n, Cifra* c, Cifra* r) {
-    const int l = ACifras(x, n, c);
-    std::memcpy(r, c, static_cast<std::size_t>(l));
+// The digits of the groups x[0..n) into r, up to the top group's top
+// non-zero digit (one digit for zero), for which r has room; returns their
+// length. The top group's digits are stored one by one from the word that
+// holds them, so nothing is written past them.
+CUERPO int CopiarCifras(const std::int64_t* x, int n, Cifra* r) {
+    n = std::max(n, 1);
+    for (int j = 0; j + 1 < n; ++j) {
+        const std::uint64_t ocho = OchoCifras(static_cast<std::uint32_t>(x[j]));
+        std::memcpy(r + 8 * j, &ocho, 8);
+    }
+    std::uint64_t arriba = OchoCifras(static_cast<std::uint32_t>(x[n - 1]));
+    int l = 8 * (n - 1);
+    do {
+        r[l++] = static_cast<Cifra>(arriba & 0xFF);
+        arriba >>= 8;
+    } while (arriba != 0);
     return l;
 }
 
@@ -1080,8 +1096,8 @@ public:
           digitos_s_(Tomar(e.euclides[1], 8 * grupos)),
           g_(GruposACero(e.grupos[0], grupos)),
           s_(GruposACero(e.grupos[1], grupos)),
-          ng_(EnGrupos(g0, lg0, digitos_g_, g_)),
-          ns_(EnGrupos(s0, ls0, digitos_s_, s_)),
+          ng_(EnGrupos(g0, lg0, g_)),
+          ns_(EnGrupos(s0, ls0, s_)),
           s_previsto_(Arriba(s_, ng_)) {}
 
     const std::int64_t* g() const { return g_; }
@@ -1151,7 +1167,7 @@ CUERPO int EuclidesCuerpo(const Cifra* g0, int lg0, const Cifra* s0, int ls0, Ci
         restos.Paso(nullptr, &sin_uso);
         ++divisiones;
     }
-    *lr = CopiarCifras(restos.g(), restos.ng(), Tomar(e.euclides[2], 8 * grupos), r);
+    *lr = CopiarCifras(restos.g(), restos.ng(), r);
     return divisiones;
 }
 
@@ -1197,15 +1213,15 @@ CUERPO bool InversoCuerpo(const Cifra* m, int lm, const Cifra* a0, int la0, Cifr
         impar = !impar;
     }
     if (restos.ns() == 0) {  // the gcd, r_(k-1), is not 1
-        *lr = CopiarCifras(restos.g(), restos.ng(), digitos, r);
+        *lr = CopiarCifras(restos.g(), restos.ng(), r);
         return false;
     }
     if (impar) {  // m - s_k, with s_k below m
-        EnGrupos(m, lm, digitos, grupos_q);
+        EnGrupos(m, lm, grupos_q);
         RestarMultiplo(grupos_q, s1, grupos, 1, s1);
         n1 = SinGruposArriba(s1, grupos);
     }
-    *lr = CopiarCifras(s1, n1, digitos, r);
+    *lr = CopiarCifras(s1, n1, r);
     return true;
 }
 
