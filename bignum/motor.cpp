@@ -129,6 +129,16 @@ CUERPO std::uint64_t OchoCifras(std::uint32_t v) {
     return CuatroCifras(v - 10000 * alto) | static_cast<std::uint64_t>(CuatroCifras(alto)) << 32;
 }
 
+// The value of the eight digits p[0..8), p[0] the units: pairs, then
+// fours, then the eight, each a multiply and a shift on the whole word.
+CUERPO std::uint64_t Valor8(const Cifra* p) {
+    std::uint64_t v;
+    std::memcpy(&v, p, 8);
+    v = (v & 0x00FF00FF00FF00FFULL) + 10 * ((v >> 8) & 0x00FF00FF00FF00FFULL);
+    v = (v & 0x0000FFFF0000FFFFULL) + 100 * ((v >> 16) & 0x0000FFFF0000FFFFULL);
+    return (v & 0xFFFFFFFFULL) + 10000 * (v >> 32);
+}
+
 // Counters c[0..n) (16-bit) whose value is below 10^n, settled into the
 // digits r[0..n), four positions at a time: a group of four is at most
 // 65535 * 1111, its carry into the next at most 7281, so with the carry
@@ -438,11 +448,14 @@ struct Divisor {
     const Cifra* d;  // its digits, normalised
     int ld;
     // pares[i] = d[i] | d[i - 2] << 16 (d zero below its digits), two
-    // 16-bit halves, for i in [0, ld): the digits that a pair's digit and
-    // the next pair's, two positions up, subtract from the same position.
-    // Only for a divisor of more than td digits, the only one whose division
-    // makes block passes.
+    // 16-bit halves, for i in [0, posiciones): the digits that a pair's
+    // digit and the next pair's, two positions up, subtract from the same
+    // position. Only for a divisor of more than td digits, the only one
+    // whose division makes block passes.
     const std::int32_t* pares;
+    // The counters a block pass writes from its lower digit up: the ld - td
+    // below the window, in whole vectors of 8 (fewer than ld - 1).
+    int posiciones;
     int td;                  // digits of d that the estimate reads
     std::int64_t arriba;     // the value of those top td digits
     std::int64_t reciproco;
@@ -460,18 +473,37 @@ CUERPO void PrepararDivisor(const Cifra* d, int ld, Espacio& e, Divisor& p) {
     p.d = d;
     p.ld = ld;
     p.pares = nullptr;
+    p.posiciones = 0;
     if (ld > kCifrasEstimacion) {
+        p.posiciones = (ld - kCifrasEstimacion + 7) / 8 * 8;
         std::int32_t* pares = Tomar(e.divisor_pares, ld);
         pares[0] = d[0];
         pares[1] = d[1];
-        for (int i = 2; i < ld; ++i) pares[i] = d[i] | d[i - 2] << 16;
+        // Four at a time from the third, each half widened from four
+        // digits: the last four made start two below posiciones, a multiple
+        // of 8, so they read no digit past d's (posiciones < ld - 1).
+        const __m128i cero = _mm_setzero_si128();
+        const auto cuatro = [&](int i) {
+            std::int32_t bajo, alto;
+            std::memcpy(&bajo, d + i, 4);
+            std::memcpy(&alto, d + i - 2, 4);
+            const __m128i b = _mm_unpacklo_epi16(_mm_unpacklo_epi8(_mm_cvtsi32_si128(bajo), cero), cero);
+            const __m128i a = _mm_unpacklo_epi16(_mm_unpacklo_epi8(_mm_cvtsi32_si128(alto), cero), cero);
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(pares + i), _mm_or_si128(b, _mm_slli_epi32(a, 16)));
+        };
+        for (int i = 2; i < p.posiciones; i += 4) cuatro(i);
         p.pares = pares;
     }
     // The divisor's top td digits, and the window's top td + 1 positions, at
     // the same scale: their quotient estimates the digit.
     p.td = std::min(ld, kCifrasEstimacion);
-    p.arriba = 0;
-    for (int t = 0; t < p.td; ++t) p.arriba += d[ld - p.td + t] * kPotencias10[t];
+    static_assert(kCifrasEstimacion == 9, "the top eight digits in one word, and one more");
+    if (p.td == kCifrasEstimacion) {  // every divisor of nine digits or more
+        p.arriba = static_cast<std::int64_t>(Valor8(d + ld - 8)) * 10 + d[ld - 9];
+    } else {
+        p.arriba = 0;
+        for (int t = 0; t < p.td; ++t) p.arriba += d[ld - p.td + t] * kPotencias10[t];
+    }
     // The estimate is the high word of decuplo * reciproco, decuplo ten
     // times the window and reciproco = ceil(2^64 / (10 arriba)): a
     // multiplication instead of a division, exact for a non-negative
@@ -667,14 +699,12 @@ public:
         // remainder within one divisor of [0, d), times 100) plus two
         // counters below 10^8.
         const int primera = inicio + inicio % 2;
-        // Whole vectors of 8 counters: at most ld - td + 7 < ld positions,
-        // all within the divisor's pairs and within the dividend (the block's
+        // Fewer than ld positions, all within the dividend (the block's
         // lower digit is at least ld positions below its top).
-        const int posiciones = (ld - td + 7) / 8 * 8;
         if constexpr (sizeof(V) == 32) {
-            RestarBloqueAvx2(w + primera, p_.pares, posiciones, static_cast<std::int32_t>(par));
+            RestarBloqueAvx2(w + primera, p_.pares, p_.posiciones, static_cast<std::int32_t>(par));
         } else {
-            RestarBloque(w + primera, p_.pares, posiciones, static_cast<std::int32_t>(par));
+            RestarBloque(w + primera, p_.pares, p_.posiciones, static_cast<std::int32_t>(par));
         }
     }
 
@@ -865,16 +895,6 @@ CUERPO int PotenciaCuerpo(const Cifra* base, int lb, const Cifra* bits, int nbit
     }
     std::memcpy(r, acumulado, static_cast<std::size_t>(la));
     return la;
-}
-
-// The value of the eight digits p[0..8), p[0] the units: pairs, then
-// fours, then the eight, each a multiply and a shift on the whole word.
-CUERPO std::uint64_t Valor8(const Cifra* p) {
-    std::uint64_t v;
-    std::memcpy(&v, p, 8);
-    v = (v & 0x00FF00FF00FF00FFULL) + 10 * ((v >> 8) & 0x00FF00FF00FF00FFULL);
-    v = (v & 0x0000FFFF0000FFFFULL) + 100 * ((v >> 16) & 0x0000FFFF0000FFFFULL);
-    return (v & 0xFFFFFFFFULL) + 10000 * (v >> 32);
 }
 
 // While Euclid's remainders are made, their numbers are kept as groups of
