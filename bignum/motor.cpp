@@ -1258,9 +1258,9 @@ CUERPO bool InversoCuerpo(const Cifra* m, int lm, const Cifra* a0, int la0, Cifr
 // h = 0, T's one group and the whole of A', exactly), never below it; with
 // one group of T it is then checked on the values themselves. With more,
 // T is at least 10^8 and the top groups hold nine digits or more, so the
-// estimate is one too high only when A' / (10 T) lies just under an
-// integer: a pass that leaves A' below zero says so, and one pass adding
-// 10 T + 2x - 1 back mends it.
+// estimate is one too high only when A' / (10 T) lies within about 10^-7
+// of an integer: a pass that leaves A' below zero says so, and two passes
+// mend A and T.
 CUERPO int RaizCuerpo(const Cifra* x, int n, Cifra* raiz) {
     Espacio& e = EspacioDeEsteHilo();
     const int cifras = (n + 1) / 2;
@@ -1302,42 +1302,48 @@ CUERPO int RaizCuerpo(const Cifra* x, int n, Cifra* raiz) {
             while (digito > 0 && digito * (10 * t[0] + digito) > a_nuevo) --digito;
         }
 
-        // A = 100 A + p - x (10 T + x) over the groups [0, nt], 10 T's top
-        // being group nt. Each group is split into its own carry and a
-        // part in [0, 10^8) before the carry from below arrives, which then
-        // moves it by less than one 10^8 either way.
+        // A = 100 A + p - x (10 T + x) and T = 10 T + 2x in one pass over
+        // the groups [0, nt], 10 T's top being group nt. Each group of A is
+        // split into its own carry and a part in [0, 10^8) before the carry
+        // from below arrives, which then moves it by less than one 10^8
+        // either way.
         const std::int64_t diez_x = 10 * digito;
         std::int64_t acarreo = 0;
+        std::int64_t arrastre = 2 * digito;  // T's
         for (int j = 0; j <= nt; ++j) {
+            const std::int64_t tj = t[j];
             // In [-9 10^9 - 81, 10^10 + 99] before the 100 10^8 that makes
             // it non-negative.
-            std::int64_t v = 100 * a[j] - diez_x * t[j] + 100 * kGrupo;
+            std::int64_t v = 100 * a[j] - diez_x * tj + 100 * kGrupo;
             if (j == 0) v += par - digito * digito;
             const auto alto = static_cast<std::int64_t>(static_cast<std::uint64_t>(v) / kGrupo);
             const std::int64_t resto = v - alto * kGrupo + acarreo;
             const std::int64_t k = static_cast<std::int64_t>(resto >= kGrupo) - static_cast<std::int64_t>(resto < 0);
             a[j] = resto - k * kGrupo;
             acarreo = alto - 100 + k;
+            const std::int64_t u = 10 * tj + arrastre;
+            arrastre = u / kGrupo;
+            t[j] = u - arrastre * kGrupo;
         }
-        while (acarreo < 0) {  // one too high: A += 10 T + 2x - 1 for x - 1
-            std::int64_t arrastre = 2 * digito - 1;
+        while (acarreo < 0) {
+            // One too high: for x - 1, A gains 10 T + 2x - 1, the new T less
+            // one, and T loses 2.
+            std::int64_t c = -1;
             for (int j = 0; j <= nt; ++j) {
-                const std::int64_t v = a[j] + 10 * t[j] + arrastre;
-                arrastre = v / kGrupo;
-                a[j] = v - arrastre * kGrupo;
+                const std::int64_t v = a[j] + t[j] + c;  // in [-1, 2 10^8 - 2]
+                c = static_cast<std::int64_t>(v >= kGrupo) - static_cast<std::int64_t>(v < 0);
+                a[j] = v - c * kGrupo;
             }
-            acarreo += arrastre;
+            acarreo += c;
             --digito;
+            c = -2;
+            for (int j = 0; j <= nt && c != 0; ++j) {
+                const std::int64_t v = t[j] + c;
+                c = -static_cast<std::int64_t>(v < 0);
+                t[j] = v - c * kGrupo;
+            }
         }
         raiz[escrita] = static_cast<Cifra>(digito);
-
-        // T = 10 T + 2x.
-        std::int64_t arrastre = 2 * digito;
-        for (int j = 0; j <= nt; ++j) {
-            const std::int64_t v = 10 * t[j] + arrastre;
-            arrastre = v / kGrupo;
-            t[j] = v - arrastre * kGrupo;
-        }
         if (t[nt] != 0) ++nt;
     }
     return cifras;

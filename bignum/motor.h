@@ -52,10 +52,11 @@ using Cifra = std::uint8_t;
 //              quotient.
 //   Raiz       for each of the n / 2 pairs of digits of an n-digit number,
 //              one digit estimated from the top two groups of eight digits
-//              of the remainder and of twice the root so far, then a pass
-//              over the remainder's groups subtracting (20 Q + x) x and one
-//              over the groups of 2Q (another pass in the rare step whose
-//              estimate was one too high): about n^2 / 32 group operations.
+//              of the remainder and of twice the root so far, then one
+//              pass over their groups subtracting (20 Q + x) x from the
+//              remainder and making 2Q + 2x (two more in the rare step
+//              whose estimate was one too high): about n^2 / 32 group
+//              operations.
 //   Euclides   the numbers kept as groups of eight digits, one word each,
 //              from the first remainder to the last; per remainder, the
 //              quotient estimated from the top two groups and, when it is
