@@ -932,13 +932,6 @@ CUERPO int SinGruposArriba(const std::int64_t* x, int n) {
     return n;
 }
 
-// The ng groups of the digits d[0..8 ng) into x; returns their number up to
-// the top non-zero one.
-CUERPO int AGrupos(const Cifra* d, int ng, std::int64_t* x) {
-    for (int j = 0; j < ng; ++j) x[j] = static_cast<std::int64_t>(Valor8(d + 8 * j));
-    return SinGruposArriba(x, ng);
-}
-
 // The digits d[0..n) as groups into x; returns their number up to the top
 // non-zero one. The whole groups are read from d itself, and a short top
 // group digit by digit: a padded copy of d read back a word at a time would
@@ -951,17 +944,6 @@ CUERPO int EnGrupos(const Cifra* d, int n, std::int64_t* x) {
     for (int i = n - 1; i >= 8 * llenos; --i) arriba = 10 * arriba + d[i];
     x[llenos] = arriba;
     return SinGruposArriba(x, llenos + 1);
-}
-
-// The digits of the groups x[0..ng) into d[0..8 ng) (one group for zero);
-// returns their length without high zeros.
-CUERPO int ACifras(const std::int64_t* x, int ng, Cifra* d) {
-    ng = std::max(ng, 1);
-    for (int j = 0; j < ng; ++j) {
-        const std::uint64_t ocho = OchoCifras(static_cast<std::uint32_t>(x[j]));
-        std::memcpy(d + 8 * j, &ocho, 8);
-    }
-    return SinCerosArriba(d, 8 * ng);
 }
 
 // The value of the groups x[n - 1] and x[n - 2] of a number (n >= 1; the
@@ -1056,22 +1038,6 @@ CUERPO void SumarMultiplo(std::int64_t* t, const std::int64_t* x, int n, std::in
     }
 }
 
-// g mod s by the long division, for the quotients EstimarCociente leaves
-// (g >= s > 0, of ng and ns groups), into g, whose groups above the
-// remainder's become zero; the digits of both go through a and b (room for
-// 8 ng digits each). The quotient's digits go to cociente (when not null)
-// and their length to *lq.
-template <class V>
-CUERPO void RestoLargo(std::int64_t* g, int ng, const std::int64_t* s, int ns, Cifra* a, Cifra* b,
-                       Cifra* cociente, int* lq) {
-    const int la = ACifras(g, ng, a);
-    const int lb = ACifras(s, ns, b);
-    int lr = 0;
-    DivisionCuerpo<V>(a, la, b, lb, cociente, lq, a, &lr);
-    std::fill(a + lr, a + 8 * ng, Cifra{0});
-    AGrupos(a, ng, g);
-}
-
 // The digits of the groups x[0..n) into r, up to the top group's top
 // non-zero digit (one digit for zero), for which r has room; returns their
 // length. The top group's digits are stored one by one from the word that
@@ -1089,6 +1055,22 @@ CUERPO int CopiarCifras(const std::int64_t* x, int n, Cifra* r) {
         arriba >>= 8;
     } while (arriba != 0);
     return l;
+}
+
+// g mod s by the long division, for the quotients EstimarCociente leaves
+// (g >= s > 0, of ng and ns groups), into g, whose groups above the
+// remainder's become zero; the digits of both go through a and b (room for
+// 8 ng digits each). The quotient's digits go to cociente (when not null)
+// and their length to *lq.
+template <class V>
+CUERPO void RestoLargo(std::int64_t* g, int ng, const std::int64_t* s, int ns, Cifra* a, Cifra* b,
+                       Cifra* cociente, int* lq) {
+    const int la = CopiarCifras(g, ng, a);
+    const int lb = CopiarCifras(s, ns, b);
+    int lr = 0;
+    DivisionCuerpo<V>(a, la, b, lb, cociente, lq, a, &lr);
+    EnGrupos(a, lr, g);
+    std::fill(g + (lr + 7) / 8, g + ng, std::int64_t{0});
 }
 
 // Quotients below this let the next step's estimate start from r's top
@@ -1222,8 +1204,7 @@ CUERPO bool InversoCuerpo(const Cifra* m, int lm, const Cifra* a0, int la0, Cifr
             n0 = SinGruposArriba(s0, n);
         } else {
             const int nq = (lq + 7) / 8;
-            std::fill(digitos + lq, digitos + 8 * nq, Cifra{0});
-            AGrupos(digitos, nq, grupos_q);
+            EnGrupos(digitos, lq, grupos_q);
             // Each partial sum lies below the whole one, so below m.
             for (int j = 0; j < nq; ++j) SumarMultiplo(s0 + j, s1, grupos - j, grupos_q[j]);
             n0 = SinGruposArriba(s0, grupos);
