@@ -1284,19 +1284,18 @@ CUERPO int RaizCuerpo(const Cifra* x, int n, Cifra* raiz) {
         }
 
         // A = 100 A + p - x (10 T + x) and T = 10 T + 2x in one pass over
-        // the groups [0, nt], 10 T's top being group nt. Each group of A is
-        // split into its own carry and a part in [0, 10^8) before the carry
-        // from below arrives, which then moves it by less than one 10^8
-        // either way.
+        // the groups [0, nt], 10 T's top being group nt; p - x^2 and 2x
+        // enter as the carries into group 0. Each group of A is split into
+        // its own carry and a part in [0, 10^8) before the carry from below
+        // arrives, which then moves it by less than one 10^8 either way.
         const std::int64_t diez_x = 10 * digito;
-        std::int64_t acarreo = 0;
-        std::int64_t arrastre = 2 * digito;  // T's
+        std::int64_t acarreo = par - digito * digito;  // in [-81, 99]
+        std::int64_t arrastre = 2 * digito;           // T's
         for (int j = 0; j <= nt; ++j) {
             const std::int64_t tj = t[j];
-            // In [-9 10^9 - 81, 10^10 + 99] before the 100 10^8 that makes
-            // it non-negative.
-            std::int64_t v = 100 * a[j] - diez_x * tj + 100 * kGrupo;
-            if (j == 0) v += par - digito * digito;
+            // In (-9 10^9, 10^10) before the 100 10^8 that makes it
+            // non-negative.
+            const std::int64_t v = 100 * a[j] - diez_x * tj + 100 * kGrupo;
             const auto alto = static_cast<std::int64_t>(static_cast<std::uint64_t>(v) / kGrupo);
             const std::int64_t resto = v - alto * kGrupo + acarreo;
             const std::int64_t k = static_cast<std::int64_t>(resto >= kGrupo) - static_cast<std::int64_t>(resto < 0);
