@@ -23,7 +23,6 @@ struct Espacio {
     std::vector<std::uint16_t> columnas;
     std::vector<std::uint16_t> columnas_par;
     std::vector<std::uint16_t> pares;
-    std::vector<std::uint16_t> multiplicadores;
     std::vector<std::uint16_t> diagonal;
     std::vector<std::uint32_t> totales;
     std::vector<std::int32_t> resto;
@@ -219,39 +218,33 @@ typedef std::uint16_t Vector16 __attribute__((vector_size(32)));
     return pares;
 }
 
-// The pairs b[2p] | b[2p + 1] << 8 of b's digits (0 past lb).
-[[gnu::target("avx2")]] const std::uint16_t* Multiplicadores(const Cifra* b, int lb, Espacio& e) {
-    const int lp = (lb + 1) / 2;
-    std::uint16_t* m = Tomar(e.multiplicadores, lp);
-    for (int p = 0; p < lp; ++p) {
-        const int alto = 2 * p + 1 < lb ? b[2 * p + 1] : 0;
-        m[p] = static_cast<std::uint16_t>(b[2 * p] | alto << 8);
-    }
-    return m;
-}
-
 // ColumnasProducto's loop with AVX2, two digits of b per instruction:
 // vpmaddubsw multiplies bytes and adds them in pairs into 16-bit lanes, so
 // lane t of column block k takes a[c - j] b[j] + a[c - j - 1] b[j + 1]
 // (c = k + t) at once from the pairs (a[i], a[i - 1]) laid side by side and
-// b's pair (b[j], b[j + 1]) in every lane. A lane still gathers at most 81
-// per digit of b. A function of its own, not inlined: the baseline set
-// must not hold AVX2 instructions, even unused.
+// b's pair (b[j], b[j + 1]) in every lane: two bytes of b's digits, read as
+// they lie in memory. With an odd lb the last digit of b goes alone. A lane
+// still gathers at most 81 per digit of b. A function of its own, not
+// inlined: the baseline set must not hold AVX2 instructions, even unused.
 [[gnu::target("avx2")]] std::uint16_t* ColumnasProductoAvx2(const Cifra* a, int la, const Cifra* b, int lb,
                                                             std::vector<std::uint16_t>& salida, Espacio& e) {
     const std::uint16_t* pares = Pares(a, la, e);
-    const std::uint16_t* multiplicadores = Multiplicadores(b, lb, e);
-    const int lr = la + lb;
+    const int lr = la + lb, completos = lb / 2;
     std::uint16_t* c = Columnas(salida, lr);
     for (int k = 0; k < Redondear(lr); k += 16) {  // every block: past lr, zeros
         // Pairs of b's digits reaching columns k .. k + 15; half a pair out
         // of reach meets zeros of a.
         const int desde = std::max(0, k - la + 1) / 2, hasta = (std::min(lb, k + 16) + 1) / 2;
         __m256i suma = _mm256_setzero_si256();
-        for (int p = desde; p < hasta; ++p) {
+        for (int p = desde; p < std::min(hasta, completos); ++p) {
+            std::uint16_t par;
+            std::memcpy(&par, b + 2 * p, 2);
             const __m256i x = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(pares + k - 2 * p));
-            const __m256i y = _mm256_set1_epi16(static_cast<short>(multiplicadores[p]));
-            suma = _mm256_add_epi16(suma, _mm256_maddubs_epi16(x, y));
+            suma = _mm256_add_epi16(suma, _mm256_maddubs_epi16(x, _mm256_set1_epi16(static_cast<short>(par))));
+        }
+        if (hasta > completos) {  // b's last digit, alone (lb odd)
+            const __m256i x = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(pares + k - 2 * completos));
+            suma = _mm256_add_epi16(suma, _mm256_maddubs_epi16(x, _mm256_set1_epi16(b[lb - 1])));
         }
         _mm256_storeu_si256(reinterpret_cast<__m256i*>(c + k), suma);
     }
