@@ -100,7 +100,10 @@ bool BitsDe(const NumeroGrande& X, NumeroGrande& bits) {
         while (longitud > 0 && cifras[longitud - 1] == 0) --longitud;
         // The top pass gives only the remainder's own bits.
         const int cuantos = longitud > 0 ? kBitsPorPasada : std::bit_width(resto);
-        for (int b = 0; b < cuantos; ++b) bits.Digitos.push_back(static_cast<std::uint8_t>(resto >> b & 1));
+        const std::size_t hechos = bits.Digitos.size();
+        bits.Digitos.resize(hechos + static_cast<std::size_t>(cuantos));
+        std::uint8_t* nuevos = bits.Digitos.data() + hechos;
+        for (int b = 0; b < cuantos; ++b) nuevos[b] = static_cast<std::uint8_t>(resto >> b & 1);
         if (longitud == 0) break;
     }
     while (bits.Digitos.size() < 2) bits.Digitos.push_back(0);
