@@ -611,7 +611,10 @@ CUERPO void RestarBloque(std::int32_t* fila, const std::int32_t* pares, int posi
 // The division goes a block of steps at a time, so that two divisions by the
 // same divisor can take turns block by block: the processor then runs one's
 // chain of estimates while it waits on the other's.
-template <class V, class T>
+//
+// Without ConCociente only the remainder is made, and of the quotient's
+// digits only the last is kept, which the remainder's correction needs.
+template <class V, class T, bool ConCociente>
 class DivisionPorBloques {
 public:
     // Counters for the dividend n (ln >= p.ld digits) in w, and room for
@@ -633,7 +636,7 @@ public:
         // top step is the upper position of a pair: its digit is 0, and
         // the window takes in the position below.
         if (pasos_ % 2 == 0) {
-            qq_[pasos_ - 1] = 0;
+            if constexpr (ConCociente) qq_[pasos_ - 1] = 0;
             decuplo_ = 10 * decuplo_ + 10 * w_[pasos_ - 2 + p.ld - p.td];
             fin_ = pasos_ - 1;
         }
@@ -665,10 +668,10 @@ public:
         std::uint32_t par = 0;
         for (int j = fin - 1; j >= inicio; j -= 2) {  // j: a pair's lower position
             const auto digito = static_cast<std::int64_t>((static_cast<Entero128>(decuplo) * reciproco) >> 64);
-            qq[j] = static_cast<std::int32_t>(digito);
+            if (ConCociente || j == 0) qq[j] = static_cast<std::int32_t>(digito);
             par = par << 16 | (static_cast<std::uint32_t>(digito) & 0xFFFF);
             if (j == 0) break;
-            qq[j - 1] = 0;  // the next pair's upper position
+            if constexpr (ConCociente) qq[j - 1] = 0;  // the next pair's upper position
             decuplo = 100 * decuplo + 100 * (w[j - 1 + ld - td] - pendiente0) + 10 * (w[j - 2 + ld - td] - pendiente1) -
                       digito * paso;
             pendiente0 = digito * p_.bajo[2];
@@ -727,7 +730,7 @@ public:
             *lr = SinCerosArriba(r, ld);
         }
 
-        if (q == nullptr) return;
+        if (!ConCociente || q == nullptr) return;
         Asentar(qq, pasos_, q);  // the quotient fits its positions: no carry is left
         *lq = SinCerosArriba(q, pasos_);
     }
@@ -741,11 +744,21 @@ private:
     std::int64_t decuplo_;  // ten times the window
 };
 
-template <class V, class T>
+template <class V, class T, bool ConCociente>
 CUERPO void DividirPor(const T* n, int ln, const Divisor& p, Cifra* q, int* lq, Cifra* r, int* lr, Espacio& e) {
-    DivisionPorBloques<V, T> division(n, ln, p, e.resto, e.cociente);
+    DivisionPorBloques<V, T, ConCociente> division(n, ln, p, e.resto, e.cociente);
     while (division.Quedan()) division.Bloque();
     division.Terminar(q, lq, r, lr);
+}
+
+// The quotient's digits are made only when q asks for them.
+template <class V, class T>
+CUERPO void DividirPor(const T* n, int ln, const Divisor& p, Cifra* q, int* lq, Cifra* r, int* lr, Espacio& e) {
+    if (q == nullptr) {
+        DividirPor<V, T, false>(n, ln, p, q, lq, r, lr, e);
+    } else {
+        DividirPor<V, T, true>(n, ln, p, q, lq, r, lr, e);
+    }
 }
 
 template <class V>
@@ -767,7 +780,7 @@ CUERPO int ReducirPor(const Cifra* x, int lx, const Divisor& p, Cifra* r, Espaci
         return lx;
     }
     int lr = 0, sin_uso = 0;
-    DividirPor<V>(x, lx, p, nullptr, &sin_uso, r, &lr, e);
+    DividirPor<V, Cifra, false>(x, lx, p, nullptr, &sin_uso, r, &lr, e);
     return lr;
 }
 
@@ -782,7 +795,7 @@ CUERPO int ReducirColumnas(const std::uint16_t* c, int lc, const Divisor& p, Cif
         return SinCerosArriba(r, lc);
     }
     int lr = 0, sin_uso = 0;
-    DividirPor<V>(c, lc, p, nullptr, &sin_uso, r, &lr, e);
+    DividirPor<V, std::uint16_t, false>(c, lc, p, nullptr, &sin_uso, r, &lr, e);
     return lr;
 }
 
@@ -793,7 +806,8 @@ CUERPO int ReducirColumnas(const std::uint16_t* c, int lc, const Divisor& p, Cif
 template <class V>
 CUERPO void ReducirDosColumnas(const std::uint16_t* a, int* la, const std::uint16_t* b, int* lb, const Divisor& p,
                                Cifra* ra, Cifra* rb, Espacio& e) {
-    DivisionPorBloques<V, std::uint16_t> x(a, *la, p, e.resto, e.cociente), y(b, *lb, p, e.resto_par, e.cociente_par);
+    DivisionPorBloques<V, std::uint16_t, false> x(a, *la, p, e.resto, e.cociente),
+        y(b, *lb, p, e.resto_par, e.cociente_par);
     while (x.Quedan() || y.Quedan()) {
         if (x.Quedan()) x.Bloque();
         if (y.Quedan()) y.Bloque();
