@@ -1278,13 +1278,15 @@ CUERPO int RaizCuerpo(const Cifra* x, int n, Cifra* raiz) {
         // A' / (10 T) from above, at the scale of group h - 1: A' is below
         // 100 (a[h] 10^8 + a[h - 1] + 1) there (with h = 0, A' 10^8 is
         // 100 (a[0] 10^8 + 10^6 p) exactly), and 10 T at least 10 (t[h]
-        // 10^8 + t[h - 1]). The 10^-9 covers the doubles' rounding.
+        // 10^8 + t[h - 1]). The factor 10 (1 + 10^-9) covers the doubles'
+        // rounding, and the quotient, below 20, is cut to 9 without a
+        // branch.
         const int h = nt - 1;
         const std::int64_t debajo = h == 0 ? par * 1000000 : a[h - 1];
-        const double arriba_a = 100.0 * (static_cast<double>(a[h]) * kGrupo + static_cast<double>(debajo) + 1.0);
-        const double arriba_t = 10.0 * (static_cast<double>(t[h]) * kGrupo + static_cast<double>(t[h - 1]));
-        const double estimacion = arriba_a / arriba_t + 1e-9;
-        std::int64_t digito = estimacion >= 9.0 ? 9 : static_cast<std::int64_t>(estimacion);
+        const double arriba_a = static_cast<double>(a[h]) * kGrupo + static_cast<double>(debajo + 1);
+        const double arriba_t = static_cast<double>(t[h]) * kGrupo + static_cast<double>(t[h - 1]);
+        const double estimacion = arriba_a * (10.0 * (1.0 + 1e-9)) / arriba_t;
+        std::int64_t digito = std::min<std::int64_t>(9, static_cast<std::int64_t>(estimacion));
         if (h == 0) {  // A' and T are exact values: lower the digit to the one that fits
             const std::int64_t a_nuevo = 100 * a[0] + par;
             while (digito > 0 && digito * (10 * t[0] + digito) > a_nuevo) --digito;
