@@ -1241,25 +1241,26 @@ CUERPO bool InversoCuerpo(const Cifra* m, int lm, const Cifra* a0, int la0, Cifr
 //
 // A and T are kept as groups of eight digits, as Euclid keeps its numbers
 // (kGrupo), so a step passes over one word per eight digits of the root.
-// A <= T, so A's groups are never above T's top group h. The digit is
-// estimated from the top two groups of T and the same two of A' (for
-// h = 0, T's one group and the whole of A', exactly), never below it; with
-// one group of T it is then checked on the values themselves. With more,
-// T is at least 10^8 and the top groups hold nine digits or more, so the
-// estimate is one too high only when A' / (10 T) lies within about 10^-7
-// of an integer: a pass that leaves A' below zero says so, and two passes
-// mend A and T.
+// The pass makes A's top last, so the digit's estimate does not wait for
+// it: it starts from A and T foreseen from their tops as the pass before
+// left them, the digit since and its pair. While T has at most two groups
+// those tops are the whole of A and T, the foreseen values are exact and
+// the digit is lowered on them to the one that fits. With more, they bound
+// A from above and T from below at the scale of T's second group, within
+// about a hundred units of it, and T's top groups hold nine digits or
+// more, so the estimate is never below the digit and one too high only
+// when A' / (10 T) lies within about 10^-6 of an integer: a pass that
+// leaves A' below zero says so, and two passes mend A and T.
 CUERPO int RaizCuerpo(const Cifra* x, int n, Cifra* raiz) {
     Espacio& e = EspacioDeEsteHilo();
     const int cifras = (n + 1) / 2;
     // T < 2 * 10^cifras: at most cifras / 8 + 2 groups, and a zero group
-    // above them for the passes' top; T's one more below them, read as the
-    // second group of a one-group T.
+    // above them for the passes' top.
     const int grupos = cifras / 8 + 3;
     std::int64_t* a = Tomar(e.raiz[0], grupos);
-    std::int64_t* t = Tomar(e.raiz[1], grupos + 1) + 1;
+    std::int64_t* t = Tomar(e.raiz[1], grupos);
     std::fill(a, a + grupos, std::int64_t{0});
-    std::fill(t - 1, t + grupos, std::int64_t{0});
+    std::fill(t, t + grupos, std::int64_t{0});
 
     int posicion = n - 1;  // next digit of x to bring down
     int grupo = x[posicion--];
@@ -1271,26 +1272,43 @@ CUERPO int RaizCuerpo(const Cifra* x, int n, Cifra* raiz) {
     t[0] = 2 * r0;
     int nt = 1;  // T's groups
 
+    // A and T foreseen for the next digit: exact values (exactos), or
+    // bounds at some scale, A's from above and T's from below.
+    std::int64_t va = a[0], vt = t[0];
+    bool exactos = true;
+    constexpr std::int64_t kDosGrupos = kGrupo * kGrupo;
+
     for (int escrita = cifras - 2; escrita >= 0; --escrita) {
         const std::int64_t par = 10 * x[posicion] + x[posicion - 1];
         posicion -= 2;
 
-        // A' / (10 T) from above, at the scale of group h - 1: A' is below
-        // 100 (a[h] 10^8 + a[h - 1] + 1) there (with h = 0, A' 10^8 is
-        // 100 (a[0] 10^8 + 10^6 p) exactly), and 10 T at least 10 (t[h]
-        // 10^8 + t[h - 1]). The factor 10 (1 + 10^-9) covers the doubles'
-        // rounding, and the quotient, below 20, is cut to 9 without a
-        // branch.
-        const int h = nt - 1;
-        const std::int64_t debajo = h == 0 ? par * 1000000 : a[h - 1];
-        const double arriba_a = static_cast<double>(a[h]) * kGrupo + static_cast<double>(debajo + 1);
-        const double arriba_t = static_cast<double>(t[h]) * kGrupo + static_cast<double>(t[h - 1]);
-        const double estimacion = arriba_a * (10.0 * (1.0 + 1e-9)) / arriba_t;
-        std::int64_t digito = std::min<std::int64_t>(9, static_cast<std::int64_t>(estimacion));
-        if (h == 0) {  // A' and T are exact values: lower the digit to the one that fits
-            const std::int64_t a_nuevo = 100 * a[0] + par;
-            while (digito > 0 && digito * (10 * t[0] + digito) > a_nuevo) --digito;
+        std::int64_t digito;
+        if (exactos) {
+            // floor(A' / (10 T)) or a little more (the doubles round values
+            // above 2^53), lowered to the digit.
+            const std::int64_t a_nuevo = 100 * va + par, diez_t = 10 * vt;
+            const double cociente = static_cast<double>(a_nuevo) * (1.0 + 1e-9) / static_cast<double>(diez_t);
+            digito = std::min<std::int64_t>(9, static_cast<std::int64_t>(cociente));
+            while (digito * (diez_t + digito) > a_nuevo) --digito;
+        } else {
+            // A' < 100 (va + 1) and 10 T >= 10 vt at that scale; the factor
+            // 1 + 10^-9 covers the doubles' rounding, and the quotient, below
+            // 20, is cut to 9 without a branch.
+            const double cociente = (static_cast<double>(va) + 1.0) * (10.0 * (1.0 + 1e-9)) / static_cast<double>(vt);
+            digito = std::min<std::int64_t>(9, static_cast<std::int64_t>(cociente));
         }
+
+        // The tops of A and T as the last pass left them, before this one
+        // writes: with the digit and its pair they give the next digit's va
+        // and vt.
+        const int h = nt - 1;
+        const bool tops_exactos = nt <= 2;
+        const std::int64_t arriba_a = tops_exactos ? a[1] * kGrupo + a[0] : a[h] * kGrupo + a[h - 1];
+        const std::int64_t arriba_t = tops_exactos ? t[1] * kGrupo + t[0] : t[h] * kGrupo + t[h - 1];
+        // What the groups below them bring up into the scale of group h - 1
+        // when A is multiplied by 100 and T by 10, rounded down.
+        const std::int64_t sube_a = tops_exactos ? 0 : a[h - 2] / 1000000;
+        const std::int64_t sube_t = tops_exactos ? 0 : t[h - 2] / 10000000;
 
         // A = 100 A + p - x (10 T + x) and T = 10 T + 2x in one pass over
         // the groups [0, nt], 10 T's top being group nt; p - x^2 and 2x
@@ -1334,6 +1352,19 @@ CUERPO int RaizCuerpo(const Cifra* x, int n, Cifra* raiz) {
         }
         raiz[escrita] = static_cast<Cifra>(digito);
         if (t[nt] != 0) ++nt;
+
+        if (tops_exactos) {
+            va = 100 * arriba_a + par - digito * (10 * arriba_t + digito);
+            vt = 10 * arriba_t + 2 * digito;
+            exactos = vt < kDosGrupos;
+        } else {
+            // 100 A: 100 arriba_a and what comes up, less than sube_a + 1,
+            // and p below one unit; (10 T + x) x: at least x (10 arriba_t +
+            // sube_t).
+            va = 100 * arriba_a + sube_a + 2 - digito * (10 * arriba_t + sube_t);
+            vt = 10 * arriba_t + sube_t;
+            exactos = false;
+        }
     }
     return cifras;
 }

@@ -51,12 +51,12 @@ using Cifra = std::uint8_t;
 //              positions settles the remainder and one of n - k + 1 the
 //              quotient.
 //   Raiz       for each of the n / 2 pairs of digits of an n-digit number,
-//              one digit estimated from the top two groups of eight digits
-//              of the remainder and of twice the root so far, then one
-//              pass over their groups subtracting (20 Q + x) x from the
-//              remainder and making 2Q + 2x (two more in the rare step
-//              whose estimate was one too high): about n^2 / 32 group
-//              operations.
+//              one digit estimated from the remainder and twice the root
+//              so far, foreseen from their top two groups of eight digits
+//              as the pass before left them, then one pass over their
+//              groups subtracting (20 Q + x) x from the remainder and
+//              making 2Q + 2x (two more in the rare step whose estimate was
+//              one too high): about n^2 / 32 group operations.
 //   Euclides   the numbers kept as groups of eight digits, one word each,
 //              from the first remainder to the last; per remainder, the
 //              quotient estimated from the top two groups and, when it is

@@ -25,10 +25,12 @@ TEST_F(Raiz, RaizEnteraDeLaMagnitud) {
         {"99", "9"},       {"100", "10"},      {"120", "10"},       {"10000", "100"}, {"12321", "111"},
         {"99999", "316"},  {"-16", "4"},       {"15241578750190521", "123456789"},
         {"15241578750190520", "123456788"},  // just below a square: one less
-        // Just below the next square of a root of ten digits or more, then
-        // one more pair: that root's last digit is estimated one too high
-        // (from the top of the remainder and of twice the root), and the
-        // remainder taken too far is mended before the next pair uses it.
+        // Just below the next square of a root, then one more pair. With a
+        // root of 31 digits, twice the root has four groups of eight and
+        // that root's last digit is estimated one too high (from bounds on
+        // the remainder and on twice the root), so the remainder taken too
+        // far is mended before the next pair uses it; with 11 digits the
+        // digit is found on the exact values.
         {"152415787995732366399", "12345678919"},
         {"1524157875323883675049535156303002594355128791547995732366399", "1234567890123456789012345678919"},
         {prueba::ConCeros("1", 600), prueba::ConCeros("1", 300)},
