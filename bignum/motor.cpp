@@ -1273,29 +1273,29 @@ CUERPO int RaizCuerpo(const Cifra* x, int n, Cifra* raiz) {
     int nt = 1;  // T's groups
 
     // A and T foreseen for the next digit: exact values (exactos), or
-    // bounds at some scale, A's from above and T's from below.
+    // bounds at some scale, A's from above and T's from below; and what the
+    // estimate multiplies by instead of dividing by 10 T, made before the
+    // digit it waits for: 1 / (10 T) or less, with a factor 1 + 10^-9 for
+    // the doubles' rounding (10 in it for the bounds).
     std::int64_t va = a[0], vt = t[0];
     bool exactos = true;
+    double inverso = (1.0 + 1e-9) / (10.0 * static_cast<double>(vt));
     constexpr std::int64_t kDosGrupos = kGrupo * kGrupo;
 
     for (int escrita = cifras - 2; escrita >= 0; --escrita) {
         const std::int64_t par = 10 * x[posicion] + x[posicion - 1];
         posicion -= 2;
 
+        // A' / (10 T) from above, cut to 9 without a branch: on the exact
+        // values, then lowered to the digit; or, with bounds, A' below
+        // 100 (va + 1) and 10 T at least 10 vt at their scale.
         std::int64_t digito;
         if (exactos) {
-            // floor(A' / (10 T)) or a little more (the doubles round values
-            // above 2^53), lowered to the digit.
             const std::int64_t a_nuevo = 100 * va + par, diez_t = 10 * vt;
-            const double cociente = static_cast<double>(a_nuevo) * (1.0 + 1e-9) / static_cast<double>(diez_t);
-            digito = std::min<std::int64_t>(9, static_cast<std::int64_t>(cociente));
+            digito = std::min<std::int64_t>(9, static_cast<std::int64_t>(static_cast<double>(a_nuevo) * inverso));
             while (digito * (diez_t + digito) > a_nuevo) --digito;
         } else {
-            // A' < 100 (va + 1) and 10 T >= 10 vt at that scale; the factor
-            // 1 + 10^-9 covers the doubles' rounding, and the quotient, below
-            // 20, is cut to 9 without a branch.
-            const double cociente = (static_cast<double>(va) + 1.0) * (10.0 * (1.0 + 1e-9)) / static_cast<double>(vt);
-            digito = std::min<std::int64_t>(9, static_cast<std::int64_t>(cociente));
+            digito = std::min<std::int64_t>(9, static_cast<std::int64_t>((static_cast<double>(va) + 1.0) * inverso));
         }
 
         // The tops of A and T as the last pass left them, before this one
@@ -1357,6 +1357,10 @@ CUERPO int RaizCuerpo(const Cifra* x, int n, Cifra* raiz) {
             va = 100 * arriba_a + par - digito * (10 * arriba_t + digito);
             vt = 10 * arriba_t + 2 * digito;
             exactos = vt < kDosGrupos;
+            // 10 T is 100 arriba_t + 20x, at least 100 arriba_t, which does
+            // not wait for this digit (nor does the next estimate, then).
+            inverso = exactos ? (1.0 + 1e-9) / (100.0 * static_cast<double>(arriba_t))
+                              : 10.0 * (1.0 + 1e-9) / static_cast<double>(vt);
         } else {
             // 100 A: 100 arriba_a and what comes up, less than sube_a + 1,
             // and p below one unit; (10 T + x) x: at least x (10 arriba_t +
@@ -1364,6 +1368,7 @@ CUERPO int RaizCuerpo(const Cifra* x, int n, Cifra* raiz) {
             va = 100 * arriba_a + sube_a + 2 - digito * (10 * arriba_t + sube_t);
             vt = 10 * arriba_t + sube_t;
             exactos = false;
+            inverso = 10.0 * (1.0 + 1e-9) / static_cast<double>(vt);
         }
     }
     return cifras;
