@@ -961,16 +961,27 @@ CUERPO std::int64_t Arriba(const std::int64_t* x, int n) { return x[n - 1] * kGr
 // s_arriba, the top two groups of g and the same two of s. The groups below
 // move g / s from that by less than (q + 1) / s_arriba, nothing when there
 // are none (ng <= 2). When that is below a hundredth and the estimate below
-// kCocienteCorto, it is off by at most one either way (and the double's
+// kCocienteCorto, it is off by at most one either way (and a double's
 // rounding by one more). Otherwise returns -1: the quotient is left to the
 // long division.
+//
+// The division of the tops is the link of Euclid's chain that each
+// remainder waits for. With DivisionEntera it is one 64-bit integer
+// division, about ten cycles on processors whose divider is fast (the set
+// chosen for them, see Avx2()); otherwise in floating point, which on older
+// processors divides several times faster than 64-bit integers.
+template <bool DivisionEntera>
 CUERPO std::int64_t EstimarCociente(std::int64_t g_arriba, std::int64_t s_arriba, int ng) {
     if (s_arriba == 0) return -1;
-    // In floating point, which divides several times faster than 64-bit
-    // integers.
-    const double q = static_cast<double>(g_arriba) / static_cast<double>(s_arriba);
-    const bool cerca = ng <= 2 || 100 * (q + 1) <= static_cast<double>(s_arriba);
-    return q < kCocienteCorto && cerca ? static_cast<std::int64_t>(q) : -1;
+    if constexpr (DivisionEntera) {
+        const std::int64_t q = g_arriba / s_arriba;
+        const bool cerca = ng <= 2 || 100 * (q + 1) <= s_arriba;
+        return q < kCocienteCorto && cerca ? q : -1;
+    } else {
+        const double q = static_cast<double>(g_arriba) / static_cast<double>(s_arriba);
+        const bool cerca = ng <= 2 || 100 * (q + 1) <= static_cast<double>(s_arriba);
+        return q < kCocienteCorto && cerca ? static_cast<std::int64_t>(q) : -1;
+    }
 }
 
 // g - q s over the groups [0, n) into r (which may be g), for q below
@@ -1096,7 +1107,7 @@ constexpr std::int64_t kCocientePrevisto = 1000;
 // the groups below lowers by at most q. The chain from one quotient to the
 // next then runs while the pass does; a step that needs a correction, or
 // whose remainder loses a group, reads the tops again.
-template <class V>
+template <class V, bool DivisionEntera>
 class RestosEnGrupos {
 public:
     // g0 >= s0 > 0 (normalised) as groups, in room for `grupos` groups.
@@ -1124,7 +1135,7 @@ public:
         std::int64_t* const s = s_;
         const int ng = ng_;
         const std::int64_t g_arriba = Arriba(g, ng);  // its pass two steps behind
-        const std::int64_t q = EstimarCociente(g_arriba, s_previsto_, ng);
+        const std::int64_t q = EstimarCociente<DivisionEntera>(g_arriba, s_previsto_, ng);
         if (q < 0) {
             RestoLargo<V>(g, ng, s, ns_, digitos_g_, digitos_s_, cociente, lq);
             Cambiar();
@@ -1165,11 +1176,11 @@ private:
 // Euclid's remainders on g >= s > 0 (normalised) until one is zero: r gets
 // the last non-zero remainder (room for lg digits); returns the number of
 // divisions made (1 when s divides g, and r is then s).
-template <class V>
+template <class V, bool DivisionEntera>
 CUERPO int EuclidesCuerpo(const Cifra* g0, int lg0, const Cifra* s0, int ls0, Cifra* r, int* lr) {
     Espacio& e = EspacioDeEsteHilo();
     const int grupos = (lg0 + 7) / 8;
-    RestosEnGrupos<V> restos(g0, lg0, s0, ls0, grupos, e);
+    RestosEnGrupos<V, DivisionEntera> restos(g0, lg0, s0, ls0, grupos, e);
     int divisiones = 0;
     while (restos.ns() > 0) {
         int sin_uso = 0;
@@ -1188,11 +1199,11 @@ CUERPO int EuclidesCuerpo(const Cifra* g0, int lg0, const Cifra* s0, int ls0, Ci
 // Returns whether the inverse exists; r (room for lm digits) gets it, or
 // else the gcd, and *lr its length. Every cofactor lies below m, so all of
 // them fit m's groups.
-template <class V>
+template <class V, bool DivisionEntera>
 CUERPO bool InversoCuerpo(const Cifra* m, int lm, const Cifra* a0, int la0, Cifra* r, int* lr) {
     Espacio& e = EspacioDeEsteHilo();
     const int grupos = (lm + 7) / 8;
-    RestosEnGrupos<V> restos(m, lm, a0, la0, grupos, e);  // r_(k-1) and r_k
+    RestosEnGrupos<V, DivisionEntera> restos(m, lm, a0, la0, grupos, e);  // r_(k-1) and r_k
     Cifra* digitos = Tomar(e.euclides[2], 8 * grupos);      // a quotient left to the long division
     std::int64_t* s0 = GruposACero(e.grupos[2], grupos);   // s_(k-1)
     std::int64_t* s1 = GruposACero(e.grupos[3], grupos);   // s_k
@@ -1382,10 +1393,10 @@ int ProductoPortable(const Cifra* a, int la, const Cifra* b, int lb, Cifra* r) {
 int CuadradoPortable(const Cifra* a, int la, Cifra* r) { return CuadradoCuerpo<Vector8>(a, la, r); }
 int RaizPortable(const Cifra* x, int n, Cifra* r) { return RaizCuerpo(x, n, r); }
 int EuclidesPortable(const Cifra* g, int lg, const Cifra* s, int ls, Cifra* r, int* lr) {
-    return EuclidesCuerpo<Vector8>(g, lg, s, ls, r, lr);
+    return EuclidesCuerpo<Vector8, false>(g, lg, s, ls, r, lr);
 }
 bool InversoPortable(const Cifra* m, int lm, const Cifra* a, int la, Cifra* r, int* lr) {
-    return InversoCuerpo<Vector8>(m, lm, a, la, r, lr);
+    return InversoCuerpo<Vector8, false>(m, lm, a, la, r, lr);
 }
 int PotenciaPortable(const Cifra* base, int lb, const Cifra* bits, int nbits, const Cifra* m, int lm, Cifra* r) {
     return PotenciaCuerpo<Vector8>(base, lb, bits, nbits, m, lm, r);
@@ -1402,10 +1413,16 @@ void DivisionPortable(const Cifra* n, int ln, const Cifra* d, int ld, Cifra* q, 
 }
 [[gnu::target("avx2")]] int RaizAvx2(const Cifra* x, int n, Cifra* r) { return RaizCuerpo(x, n, r); }
 [[gnu::target("avx2")]] int EuclidesAvx2(const Cifra* g, int lg, const Cifra* s, int ls, Cifra* r, int* lr) {
-    return EuclidesCuerpo<Vector16>(g, lg, s, ls, r, lr);
+    return EuclidesCuerpo<Vector16, false>(g, lg, s, ls, r, lr);
 }
 [[gnu::target("avx2")]] bool InversoAvx2(const Cifra* m, int lm, const Cifra* a, int la, Cifra* r, int* lr) {
-    return InversoCuerpo<Vector16>(m, lm, a, la, r, lr);
+    return InversoCuerpo<Vector16, false>(m, lm, a, la, r, lr);
+}
+[[gnu::target("avx2")]] int EuclidesAvx2Entera(const Cifra* g, int lg, const Cifra* s, int ls, Cifra* r, int* lr) {
+    return EuclidesCuerpo<Vector16, true>(g, lg, s, ls, r, lr);
+}
+[[gnu::target("avx2")]] bool InversoAvx2Entera(const Cifra* m, int lm, const Cifra* a, int la, Cifra* r, int* lr) {
+    return InversoCuerpo<Vector16, true>(m, lm, a, la, r, lr);
 }
 [[gnu::target("avx2")]] int PotenciaAvx2(const Cifra* base, int lb, const Cifra* bits, int nbits, const Cifra* m,
                                          int lm, Cifra* r) {
@@ -1418,6 +1435,7 @@ void DivisionPortable(const Cifra* n, int ln, const Cifra* d, int ld, Cifra* q, 
 
 constexpr Nucleos kPortables{"portable", ProductoPortable, CuadradoPortable, DivisionPortable, RaizPortable, EuclidesPortable, InversoPortable, PotenciaPortable};
 constexpr Nucleos kAvx2{"avx2", ProductoAvx2, CuadradoAvx2, DivisionAvx2, RaizAvx2, EuclidesAvx2, InversoAvx2, PotenciaAvx2};
+constexpr Nucleos kAvx2DivisionEntera{"avx2-div64", ProductoAvx2, CuadradoAvx2, DivisionAvx2, RaizAvx2, EuclidesAvx2Entera, InversoAvx2Entera, PotenciaAvx2};
 
 const Nucleos& Elegir() {
     const Nucleos* avx2 = Avx2();
@@ -1435,7 +1453,12 @@ const Nucleos& Portables() { return kPortables; }
 
 const Nucleos* Avx2() {
     __builtin_cpu_init();
-    return __builtin_cpu_supports("avx2") ? &kAvx2 : nullptr;
+    if (!__builtin_cpu_supports("avx2")) return nullptr;
+    // VAES marks the processors whose divider takes a 64-bit division in
+    // about ten cycles (Intel's from Ice Lake, AMD's from Zen 3); the older
+    // ones take several times that, more than Euclid's floating-point
+    // quotient with its conversions.
+    return __builtin_cpu_supports("vaes") ? &kAvx2DivisionEntera : &kAvx2;
 }
 
 const Nucleos& Actuales() { return *EnUso().load(std::memory_order_relaxed); }

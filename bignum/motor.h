@@ -118,7 +118,9 @@ struct Nucleos {
 
 // The set for any x86-64 processor.
 const Nucleos& Portables();
-// The AVX2 set, or nullptr when this processor or system lacks AVX2.
+// The AVX2 set, or nullptr when this processor or system lacks AVX2. On a
+// processor with a fast 64-bit divider, Euclid's and the inverse's
+// quotients are estimated with it instead of in floating point.
 const Nucleos* Avx2();
 // The set in use.
 const Nucleos& Actuales();
