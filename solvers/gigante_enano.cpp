@@ -60,11 +60,24 @@ void Claves(const std::vector<ParNumeros>& tabla, std::vector<std::uint64_t>& cl
 }
 
 // The first entry whose power equals valor, or nullptr: every giant step
-// scans the whole table.
+// scans the whole table. The keys are compared eight at a time, with no
+// exit within the eight, so that the comparisons go a vector at a time;
+// only a run of eight with an equal key is looked at one by one.
 const ParNumeros* Buscar(const std::vector<ParNumeros>& tabla, const std::vector<std::uint64_t>& claves,
                          const NumeroGrande& valor) {
     const std::uint64_t clave = Clave(valor);
-    for (std::size_t i = 0; i < claves.size(); ++i) {
+    constexpr std::size_t kTramo = 8;
+    const std::size_t n = claves.size();
+    std::size_t i = 0;
+    for (; i + kTramo <= n; i += kTramo) {
+        bool alguna = false;
+        for (std::size_t k = 0; k < kTramo; ++k) alguna |= claves[i + k] == clave;
+        if (!alguna) continue;
+        for (std::size_t k = i; k < i + kTramo; ++k) {
+            if (claves[k] == clave && SonIguales(tabla[k].Segundo, valor)) return &tabla[k];
+        }
+    }
+    for (; i < n; ++i) {
         if (claves[i] == clave && SonIguales(tabla[i].Segundo, valor)) return &tabla[i];
     }
     return nullptr;
