@@ -21,10 +21,11 @@
 //    are walked one by one.
 //
 // The routines come in two sets compiled from the same source: one for any
-// x86-64 processor (SSE2) and one that lets the compiler use AVX2. Actuales()
-// gives the AVX2 set when the processor has it; both sets give the same
-// digits. A test may choose a set with FijarNucleos (to run the baseline set
-// on a processor that has AVX2).
+// x86-64 processor (SSE2) and one that lets the compiler use AVX2, in two
+// forms that differ only in how Euclid's quotients are estimated (see
+// Avx2()). Actuales() gives the AVX2 set when the processor has it; every
+// set gives the same digits. A test may choose a set with FijarNucleos (to
+// run the baseline set on a processor that has AVX2).
 #pragma once
 
 #include <cstdint>
