@@ -4,6 +4,7 @@
 
 #include "bignum/numero_grande.h"
 
+#include <cpuid.h>
 #include <immintrin.h>
 
 #include <algorithm>
@@ -1454,11 +1455,14 @@ const Nucleos& Portables() { return kPortables; }
 const Nucleos* Avx2() {
     __builtin_cpu_init();
     if (!__builtin_cpu_supports("avx2")) return nullptr;
-    // VAES marks the processors whose divider takes a 64-bit division in
-    // about ten cycles (Intel's from Ice Lake, AMD's from Zen 3); the older
-    // ones take several times that, more than Euclid's floating-point
-    // quotient with its conversions.
-    return __builtin_cpu_supports("vaes") ? &kAvx2DivisionEntera : &kAvx2;
+    // VAES (leaf 7, ECX bit 9) marks the processors whose divider takes a
+    // 64-bit division in about ten cycles (Intel's from Ice Lake, AMD's from
+    // Zen 3); the older ones take several times that, more than Euclid's
+    // floating-point quotient with its conversions. Only the mark is read:
+    // no VAES instruction is run.
+    unsigned a = 0, b = 0, c = 0, d = 0;
+    const bool vaes = __get_cpuid_count(7, 0, &a, &b, &c, &d) != 0 && (c & (1u << 9)) != 0;
+    return vaes ? &kAvx2DivisionEntera : &kAvx2;
 }
 
 const Nucleos& Actuales() { return *EnUso().load(std::memory_order_relaxed); }
