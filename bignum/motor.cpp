@@ -1291,7 +1291,9 @@ CUERPO int RaizCuerpo(const Cifra* x, int n, Cifra* raiz) {
     // the doubles' rounding (10 in it for the bounds).
     std::int64_t va = a[0], vt = t[0];
     bool exactos = true;
-    double inverso = (1.0 + 1e-9) / (10.0 * static_cast<double>(vt));
+    // Made only when a digit follows the first: T is then at least 2 (for
+    // x = 0 it is 0).
+    double inverso = cifras > 1 ? (1.0 + 1e-9) / (10.0 * static_cast<double>(vt)) : 0.0;
     constexpr std::int64_t kDosGrupos = kGrupo * kGrupo;
 
     for (int escrita = cifras - 2; escrita >= 0; --escrita) {
