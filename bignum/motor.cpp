@@ -1264,22 +1264,25 @@ CUERPO bool InversoCuerpo(const Cifra* m, int lm, const Cifra* a0, int la0, Cifr
 // when A' / (10 T) lies within about 10^-6 of an integer: a pass that
 // leaves A' below zero says so, and two passes mend A and T.
 CUERPO int RaizCuerpo(const Cifra* x, int n, Cifra* raiz) {
-    Espacio& e = EspacioDeEsteHilo();
     const int cifras = (n + 1) / 2;
-    // T < 2 * 10^cifras: at most cifras / 8 + 2 groups, and a zero group
-    // above them for the passes' top.
-    const int grupos = cifras / 8 + 3;
-    std::int64_t* a = Tomar(e.raiz[0], grupos);
-    std::int64_t* t = Tomar(e.raiz[1], grupos);
-    std::fill(a, a + grupos, std::int64_t{0});
-    std::fill(t, t + grupos, std::int64_t{0});
-
     int posicion = n - 1;  // next digit of x to bring down
     int grupo = x[posicion--];
     if (n % 2 == 0) grupo = 10 * grupo + x[posicion--];
     int r0 = 0;
     while ((r0 + 1) * (r0 + 1) <= grupo) ++r0;
     raiz[cifras - 1] = static_cast<Cifra>(r0);
+    // A root of one digit is done. Any longer one has a non-zero top pair
+    // (x is normalised), so T >= 2 from here on.
+    if (cifras == 1) return 1;
+
+    // T < 2 * 10^cifras: at most cifras / 8 + 2 groups, and a zero group
+    // above them for the passes' top.
+    Espacio& e = EspacioDeEsteHilo();
+    const int grupos = cifras / 8 + 3;
+    std::int64_t* a = Tomar(e.raiz[0], grupos);
+    std::int64_t* t = Tomar(e.raiz[1], grupos);
+    std::fill(a, a + grupos, std::int64_t{0});
+    std::fill(t, t + grupos, std::int64_t{0});
     a[0] = grupo - r0 * r0;
     t[0] = 2 * r0;
     int nt = 1;  // T's groups
@@ -1287,13 +1290,12 @@ CUERPO int RaizCuerpo(const Cifra* x, int n, Cifra* raiz) {
     // A and T foreseen for the next digit: exact values (exactos), or
     // bounds at some scale, A's from above and T's from below; and what the
     // estimate multiplies by instead of dividing by 10 T, made before the
-    // digit it waits for: 1 / (10 T) or less, with a factor 1 + 10^-9 for
-    // the doubles' rounding (10 in it for the bounds).
+    // digit it waits for: 1 / (10 T) or less, times kHolgura for the
+    // doubles' rounding (and times 10 for the bounds).
+    constexpr double kHolgura = 1.0 + 1e-9;
     std::int64_t va = a[0], vt = t[0];
     bool exactos = true;
-    // Made only when a digit follows the first: T is then at least 2 (for
-    // x = 0 it is 0).
-    double inverso = cifras > 1 ? (1.0 + 1e-9) / (10.0 * static_cast<double>(vt)) : 0.0;
+    double inverso = kHolgura / (10.0 * static_cast<double>(vt));
     constexpr std::int64_t kDosGrupos = kGrupo * kGrupo;
 
     for (int escrita = cifras - 2; escrita >= 0; --escrita) {
@@ -1373,8 +1375,8 @@ CUERPO int RaizCuerpo(const Cifra* x, int n, Cifra* raiz) {
             exactos = vt < kDosGrupos;
             // 10 T is 100 arriba_t + 20x, at least 100 arriba_t, which does
             // not wait for this digit (nor does the next estimate, then).
-            inverso = exactos ? (1.0 + 1e-9) / (100.0 * static_cast<double>(arriba_t))
-                              : 10.0 * (1.0 + 1e-9) / static_cast<double>(vt);
+            inverso = exactos ? kHolgura / (100.0 * static_cast<double>(arriba_t))
+                              : 10.0 * kHolgura / static_cast<double>(vt);
         } else {
             // 100 A: 100 arriba_a and what comes up, less than sube_a + 1,
             // and p below one unit; (10 T + x) x: at least x (10 arriba_t +
@@ -1382,7 +1384,7 @@ CUERPO int RaizCuerpo(const Cifra* x, int n, Cifra* raiz) {
             va = 100 * arriba_a + sube_a + 2 - digito * (10 * arriba_t + sube_t);
             vt = 10 * arriba_t + sube_t;
             exactos = false;
-            inverso = 10.0 * (1.0 + 1e-9) / static_cast<double>(vt);
+            inverso = 10.0 * kHolgura / static_cast<double>(vt);
         }
     }
     return cifras;

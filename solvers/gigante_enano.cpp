@@ -66,6 +66,7 @@ void Claves(const std::vector<ParNumeros>& tabla, std::vector<std::uint64_t>& cl
 const ParNumeros* Buscar(const std::vector<ParNumeros>& tabla, const std::vector<std::uint64_t>& claves,
                          const NumeroGrande& valor) {
     const std::uint64_t clave = Clave(valor);
+    const auto es = [&](std::size_t k) { return claves[k] == clave && SonIguales(tabla[k].Segundo, valor); };
     constexpr std::size_t kTramo = 8;
     const std::size_t n = claves.size();
     std::size_t i = 0;
@@ -74,11 +75,11 @@ const ParNumeros* Buscar(const std::vector<ParNumeros>& tabla, const std::vector
         for (std::size_t k = 0; k < kTramo; ++k) alguna |= claves[i + k] == clave;
         if (!alguna) continue;
         for (std::size_t k = i; k < i + kTramo; ++k) {
-            if (claves[k] == clave && SonIguales(tabla[k].Segundo, valor)) return &tabla[k];
+            if (es(k)) return &tabla[k];
         }
     }
     for (; i < n; ++i) {
-        if (claves[i] == clave && SonIguales(tabla[i].Segundo, valor)) return &tabla[i];
+        if (es(i)) return &tabla[i];
     }
     return nullptr;
 }
