@@ -97,14 +97,19 @@ CUERPO std::uint16_t* Ensanchar(std::vector<std::uint16_t>& v, const Cifra* a, i
 // A 16-bit counter takes 809 products of two digits (65535 / 81).
 constexpr int kFilasPorBloque = 65535 / 81;
 
-// Divisor digits used to estimate a quotient digit (and window positions,
-// two more for a pair's two digits). With counters below 10^8 in size the
-// positions left out move the estimate by less than one unit, so it is the
-// exact digit or one off.
+// Divisor digits used to estimate the quotient's digits (and window
+// positions, more for the several digits of one estimate). With counters
+// below some 10^8 in size the positions left out move the estimate by less
+// than a fifth of a unit, so it is the exact value or one off.
 constexpr int kCifrasEstimacion = 9;
 
-// Division steps whose subtractions are made in one pass over the counters.
-constexpr int kPasosPorBloque = 4;  // the pass below is written for four
+// A long division estimates four quotient positions at once while its
+// divisor has at most kCuatroJuntasHasta digits, and two with a longer one.
+// Each of a remainder's counters takes a share of every estimate (up to
+// some 10^4 times a digit for four), as many as there are estimates along
+// the divisor; up to that length four keep the counters below 10^8.
+constexpr int kMaxJuntas = 4;
+constexpr int kCuatroJuntasHasta = 4000;
 
 // The four digits of every v in 0..9999, least significant first, as the
 // bytes of a 32-bit word in memory order: a look-up in this 40 KB table is a
@@ -441,25 +446,26 @@ CUERPO void EscribirCifras(std::uint32_t v, int n, Cifra* r) {
 struct Divisor {
     const Cifra* d;  // its digits, normalised
     int ld;
-    // pares[i] = d[i] | d[i - 2] << 16 (d zero below its digits), two
-    // 16-bit halves, for i in [0, posiciones): the digits that a pair's
-    // digit and the next pair's, two positions up, subtract from the same
-    // position. Only for a divisor of more than td digits, the only one
+    // pares[i] = d[i] | d[i - juntas] << 16 (d zero below its digits),
+    // two 16-bit halves, for i in [0, posiciones): the digits that an
+    // estimate and the next one up, juntas positions up, subtract from the
+    // same position. Only for a divisor of more than td digits, the only one
     // whose division makes block passes.
     const std::int32_t* pares;
     // The counters a block pass writes from its lower digit up: the ld - td
     // below the window, in whole vectors of 8 (fewer than ld - 1).
     int posiciones;
+    int juntas;              // quotient positions per estimate: 4 or 2
     int td;                  // digits of d that the estimate reads
     std::int64_t arriba;     // the value of those top td digits
     std::int64_t reciproco;
     // bajo[m]: the divisor digit that a step subtracts from the position
     // entering the window m steps after it (zero when it subtracts nothing
     // there).
-    std::int64_t bajo[kPasosPorBloque];
-    // What a digit takes from the window two steps later, ten times over
-    // (the division carries ten times the window): 10 * (100 * arriba +
-    // 10 * bajo[0] + bajo[1]).
+    std::int64_t bajo[2 * kMaxJuntas];
+    // What an estimate takes from the window juntas steps later, ten times
+    // over (the division carries ten times the window): for four, 10 *
+    // (10^4 arriba + 1000 bajo[0] + 100 bajo[1] + 10 bajo[2] + bajo[3]).
     std::int64_t paso;
 };
 
@@ -468,24 +474,24 @@ CUERPO void PrepararDivisor(const Cifra* d, int ld, Espacio& e, Divisor& p) {
     p.ld = ld;
     p.pares = nullptr;
     p.posiciones = 0;
+    p.juntas = ld <= kCuatroJuntasHasta ? 4 : 2;
     if (ld > kCifrasEstimacion) {
         p.posiciones = (ld - kCifrasEstimacion + 7) / 8 * 8;
         std::int32_t* pares = Tomar(e.divisor_pares, ld);
-        pares[0] = d[0];
-        pares[1] = d[1];
-        // Four at a time from the third, each half widened from four
-        // digits: the last four made start two below posiciones, a multiple
+        for (int i = 0; i < p.juntas; ++i) pares[i] = d[i];
+        // Four at a time from there, each half widened from four digits:
+        // the last four made start two or four below posiciones, a multiple
         // of 8, so they read no digit past d's (posiciones < ld - 1).
         const __m128i cero = _mm_setzero_si128();
         const auto cuatro = [&](int i) {
             std::int32_t bajo, alto;
             std::memcpy(&bajo, d + i, 4);
-            std::memcpy(&alto, d + i - 2, 4);
+            std::memcpy(&alto, d + i - p.juntas, 4);
             const __m128i b = _mm_unpacklo_epi16(_mm_unpacklo_epi8(_mm_cvtsi32_si128(bajo), cero), cero);
             const __m128i a = _mm_unpacklo_epi16(_mm_unpacklo_epi8(_mm_cvtsi32_si128(alto), cero), cero);
             _mm_storeu_si128(reinterpret_cast<__m128i*>(pares + i), _mm_or_si128(b, _mm_slli_epi32(a, 16)));
         };
-        for (int i = 2; i < p.posiciones; i += 4) cuatro(i);
+        for (int i = p.juntas; i < p.posiciones; i += 4) cuatro(i);
         p.pares = pares;
     }
     // The divisor's top td digits, and the window's top td + 1 positions, at
@@ -510,8 +516,10 @@ CUERPO void PrepararDivisor(const Cifra* d, int ld, Espacio& e, Divisor& p) {
     p.reciproco = static_cast<std::int64_t>(std::numeric_limits<std::uint64_t>::max() /
                                             static_cast<std::uint64_t>(10 * p.arriba) +
                                             1);
-    for (int m = 0; m < kPasosPorBloque; ++m) p.bajo[m] = ld - p.td - 1 - m >= 0 ? d[ld - p.td - 1 - m] : 0;
-    p.paso = 10 * (100 * p.arriba + 10 * p.bajo[0] + p.bajo[1]);
+    for (int m = 0; m < 2 * kMaxJuntas; ++m) p.bajo[m] = ld - p.td - 1 - m >= 0 ? d[ld - p.td - 1 - m] : 0;
+    p.paso = p.arriba;
+    for (int m = 0; m < p.juntas; ++m) p.paso = 10 * p.paso + p.bajo[m];
+    p.paso *= 10;
 }
 
 // Brings a remainder acarreo * 10^n + r (digits r[0..n)), known to lie in
@@ -562,12 +570,13 @@ CUERPO int CorregirResto(Cifra* r, const Cifra* d, int n, std::int64_t acarreo) 
     }
 }
 
-// A block's subtraction, fila[i] -= c0 d[i] + c2 d[i - 2] for i in [0,
-// posiciones) (whole vectors of 4; d zero outside its digits), from the
-// divisor's pairs (Divisor::pares), with the pair par = c0 | c2 << 16 of
-// digits that fit 16 bits: pmaddwd multiplies the two 16-bit halves of each
-// lane of the divisor's pairs by those of the digits' pair and adds them,
-// so a vector of counters takes one multiplication for both digits.
+// A block's subtraction, fila[i] -= c0 d[i] + cj d[i - j] for i in [0,
+// posiciones) (whole vectors of 4; d zero outside its digits; j the
+// divisor's juntas), from the divisor's pairs (Divisor::pares), with the
+// pair par = c0 | cj << 16 of the block's two estimates, which fit 16 bits:
+// pmaddwd multiplies the two 16-bit halves of each lane of the divisor's
+// pairs by those of the estimates' pair and adds them, so a vector of
+// counters takes one multiplication for both estimates.
 CUERPO void RestarBloque(std::int32_t* fila, const std::int32_t* pares, int posiciones, std::int32_t par) {
     const __m128i a = _mm_set1_epi32(par);
     for (int i = 0; i < posiciones; i += 4) {
@@ -593,31 +602,36 @@ CUERPO void RestarBloque(std::int32_t* fila, const std::int32_t* pares, int posi
 // Long division, one quotient position per step from the top. The partial
 // remainder lives in 32-bit counters, one per decimal position, that may
 // leave 0..9: a step subtracts its digit times the divisor without
-// borrowing. The steps go in pairs: the upper position of a pair takes the
-// digit 0 and the lower one the pair's two digits at once, 0..99, since
-// the quotient's counters, like the remainder's, may leave 0..9 until the
-// end; the chain of estimates then has one link per two positions. Each
-// digit is estimated from the top positions of the window; an estimate one
-// too high leaves a slightly negative remainder and one too low a remainder
-// a little above the divisor, and the next pair's digit makes up for it
-// (digits may fall outside 0..99 until the end). At the end the remainder's
-// carries are propagated, one correction brings it into [0, d), and the
-// quotient's carries are propagated.
+// borrowing. The steps go in groups of Juntas positions (4, or 2 for a long
+// divisor: see kCuatroJuntasHasta): the group's upper positions take the
+// digit 0 and its lowest one all of the group's digits at once, 0..9999
+// (0..99), since the quotient's counters, like the remainder's, may leave
+// 0..9 until the end; the chain of estimates then has one link per Juntas
+// positions. Each estimate is made from the top positions of the window;
+// one that is one too high leaves a slightly negative remainder and one too
+// low a remainder a little above the divisor, and the next group's estimate
+// makes up for it (estimates may fall a little outside 0..9999 until the
+// end). At the end the remainder's carries are propagated, one correction
+// brings it into [0, d), and the quotient's carries are propagated.
 //
 // n may also be counters (T of 16 bits) with any values far below 10^8
 // whose value is below 10^ln, such as a product's columns before their
 // carries: they move the estimates no more than the counters of the
 // remainder itself do.
 //
-// The division goes a block of steps at a time, so that two divisions by the
-// same divisor can take turns block by block: the processor then runs one's
-// chain of estimates while it waits on the other's.
+// The division goes a block of two estimates at a time, so that two
+// divisions by the same divisor can take turns block by block: the
+// processor then runs one's chain of estimates while it waits on the
+// other's.
 //
 // Without ConCociente only the remainder is made, and of the quotient's
 // digits only the last is kept, which the remainder's correction needs.
-template <class V, class T, bool ConCociente>
+template <class V, class T, bool ConCociente, int Juntas>
 class DivisionPorBloques {
 public:
+    static constexpr int kPasosPorBloque = 2 * Juntas;
+    static constexpr std::int64_t kEscala = Juntas == 4 ? 10000 : 100;  // 10^Juntas
+
     // Counters for the dividend n (ln >= p.ld digits) in w, and room for
     // the quotient's digits in cociente.
     CUERPO DivisionPorBloques(const T* n, int ln, const Divisor& p, std::vector<std::int32_t>& w,
@@ -633,21 +647,20 @@ public:
         std::int64_t ventana = 0;  // the top td + 1 positions (the highest is zero)
         for (int t = 0; t < p.td; ++t) ventana += n[ln - p.td + t] * kPotencias10[t];
         decuplo_ = 10 * ventana;
-        // The pairs end at the units, so with an even number of steps the
-        // top step is the upper position of a pair: its digit is 0, and
-        // the window takes in the position below.
-        if (pasos_ % 2 == 0) {
-            if constexpr (ConCociente) qq_[pasos_ - 1] = 0;
-            decuplo_ = 10 * decuplo_ + 10 * w_[pasos_ - 2 + p.ld - p.td];
-            fin_ = pasos_ - 1;
+        // The groups end at the units, so the top group may be short: its
+        // positions above the steps take the digit 0, and the window takes
+        // in the positions below them.
+        for (; (fin_ - 1) % Juntas != 0; --fin_) {
+            if constexpr (ConCociente) qq_[fin_ - 1] = 0;
+            decuplo_ = 10 * decuplo_ + 10 * w_[fin_ - 2 + p.ld - p.td];
         }
     }
 
     CUERPO bool Quedan() const { return fin_ > 0; }
 
-    // The steps go in blocks: the block's digits come one after another from
-    // the carried window, then one pass over the counters subtracts all of
-    // them, each times the divisor at its place. The counters end up as a
+    // The steps go in blocks: the block's estimates come one after another
+    // from the carried window, then one pass over the counters subtracts
+    // both, each times the divisor at its place. The counters end up as a
     // step-by-step run would leave them.
     CUERPO void Bloque() {
         const int ld = p_.ld, td = p_.td, fin = fin_;
@@ -656,48 +669,49 @@ public:
         std::int32_t* const w = w_;
         std::int32_t* const qq = qq_;
         std::int64_t decuplo = decuplo_;
-        // What the block's first pair subtracts, not yet written, from the
-        // two positions the second pair's window takes in. The window two
-        // steps on is 100 * (ventana - digito * arriba) plus the two
+        // What the block's first estimate subtracts, not yet written, from
+        // the positions the second one's window takes in. The window Juntas
+        // steps on is 10^Juntas (ventana - digito * arriba) plus the
         // entering positions less what the steps take from them; all but
-        // the digit's own share is made while the digit is estimated, so
-        // the chain from one pair to the next is the estimate's multiply,
+        // the estimate's own share is made while it is estimated, so the
+        // chain from one estimate to the next is the estimate's multiply,
         // one more multiply and one subtraction.
-        std::int64_t pendiente0 = 0, pendiente1 = 0;
-        // The block's digits, at most two, as the 16-bit halves of one lane
-        // for the pass below, the lower digit in the lower half.
+        std::int64_t pendiente[Juntas] = {};
+        // The block's estimates, at most two, as the 16-bit halves of one
+        // lane for the pass below, the lower one in the lower half.
         std::uint32_t par = 0;
-        for (int j = fin - 1; j >= inicio; j -= 2) {  // j: a pair's lower position
+        for (int j = fin - 1; j >= inicio; j -= Juntas) {  // j: a group's lowest position
             const auto digito = static_cast<std::int64_t>((static_cast<Entero128>(decuplo) * reciproco) >> 64);
             if (ConCociente || j == 0) qq[j] = static_cast<std::int32_t>(digito);
             par = par << 16 | (static_cast<std::uint32_t>(digito) & 0xFFFF);
             if (j == 0) break;
-            if constexpr (ConCociente) qq[j - 1] = 0;  // the next pair's upper position
-            decuplo = 100 * decuplo + 100 * (w[j - 1 + ld - td] - pendiente0) + 10 * (w[j - 2 + ld - td] - pendiente1) -
-                      digito * paso;
-            pendiente0 = digito * p_.bajo[2];
-            pendiente1 = digito * p_.bajo[3];
+            std::int64_t entran = 0;
+            for (int m = 1; m <= Juntas; ++m) {
+                if (ConCociente && m < Juntas) qq[j - m] = 0;  // the next group's upper positions
+                entran = 10 * entran + (w[j - m + ld - td] - pendiente[m - 1]);
+            }
+            decuplo = kEscala * decuplo + 10 * entran - digito * paso;
+            for (int m = 0; m < Juntas; ++m) pendiente[m] = digito * p_.bajo[Juntas + m];
         }
         decuplo_ = decuplo;
         fin_ = inicio;
         // Only the counters below the window are read again: by the windows
-        // of the blocks below, which take in positions up to ld - td - 3
-        // past this block's lower digit, and by the remainder's settling,
-        // which reads the ld - td positions below the last window. The
-        // positions the window has taken in are left as they are; with a
-        // divisor of td digits or fewer that is all of them, and there is
-        // nothing to write.
+        // of the blocks below, which take in positions below ld - td past
+        // this block's lower estimate, and by the remainder's settling,
+        // which reads the ld - td positions below the last window. The positions the window has taken in are left as
+        // they are; with a divisor of td digits or fewer that is all of
+        // them, and there is nothing to write.
         if (ld == td) return;
-        // The block's digits sit on its even positions (the pairs' lower
-        // ones): the lower at `primera`, the other two positions up (none
-        // when the block, the last one at the bottom, is short). They fit
-        // 16 bits: arriba, of td = kCifrasEstimacion digits, is at least
-        // 10^8, and a pair's window is below some 200 times arriba (a
-        // remainder within one divisor of [0, d), times 100) plus two
-        // counters below 10^8.
-        const int primera = inicio + inicio % 2;
+        // The block's estimates sit on the groups' lowest positions, a
+        // multiple of Juntas: the lower at `primera`, the other Juntas
+        // positions up (none when the block, the last one at the bottom, is
+        // short). They fit 16 bits: arriba, of td = kCifrasEstimacion
+        // digits, is at least 10^8, and the window of an estimate is below
+        // some 1.2 10^Juntas times arriba (a remainder within a fifth of a
+        // divisor of [0, d), times 10^Juntas) plus counters below 10^8.
+        const int primera = (inicio + Juntas - 1) / Juntas * Juntas;
         // Fewer than ld positions, all within the dividend (the block's
-        // lower digit is at least ld positions below its top).
+        // lower estimate is at least ld positions below its top).
         if constexpr (sizeof(V) == 32) {
             RestarBloqueAvx2(w + primera, p_.pares, p_.posiciones, static_cast<std::int32_t>(par));
         } else {
@@ -745,11 +759,21 @@ private:
     std::int64_t decuplo_;  // ten times the window
 };
 
-template <class V, class T, bool ConCociente>
-CUERPO void DividirPor(const T* n, int ln, const Divisor& p, Cifra* q, int* lq, Cifra* r, int* lr, Espacio& e) {
-    DivisionPorBloques<V, T, ConCociente> division(n, ln, p, e.resto, e.cociente);
+template <class V, class T, bool ConCociente, int Juntas>
+CUERPO void DividirEnGrupos(const T* n, int ln, const Divisor& p, Cifra* q, int* lq, Cifra* r, int* lr,
+                            Espacio& e) {
+    DivisionPorBloques<V, T, ConCociente, Juntas> division(n, ln, p, e.resto, e.cociente);
     while (division.Quedan()) division.Bloque();
     division.Terminar(q, lq, r, lr);
+}
+
+template <class V, class T, bool ConCociente>
+CUERPO void DividirPor(const T* n, int ln, const Divisor& p, Cifra* q, int* lq, Cifra* r, int* lr, Espacio& e) {
+    if (p.juntas == 4) {
+        DividirEnGrupos<V, T, ConCociente, 4>(n, ln, p, q, lq, r, lr, e);
+    } else {
+        DividirEnGrupos<V, T, ConCociente, 2>(n, ln, p, q, lq, r, lr, e);
+    }
 }
 
 // The quotient's digits are made only when q asks for them.
@@ -804,10 +828,11 @@ CUERPO int ReducirColumnas(const std::uint16_t* c, int lc, const Divisor& p, Cif
 // long) reduced modulo the same prepared divisor, their divisions taking
 // turns block by block; the remainders go to ra and rb, whose lengths are
 // returned in la and lb.
+// Only for moduli of four positions per estimate (see kParejasHasta).
 template <class V>
 CUERPO void ReducirDosColumnas(const std::uint16_t* a, int* la, const std::uint16_t* b, int* lb, const Divisor& p,
                                Cifra* ra, Cifra* rb, Espacio& e) {
-    DivisionPorBloques<V, std::uint16_t, false> x(a, *la, p, e.resto, e.cociente),
+    DivisionPorBloques<V, std::uint16_t, false, 4> x(a, *la, p, e.resto, e.cociente),
         y(b, *lb, p, e.resto_par, e.cociente_par);
     while (x.Quedan() || y.Quedan()) {
         if (x.Quedan()) x.Bloque();
@@ -817,6 +842,7 @@ CUERPO void ReducirDosColumnas(const std::uint16_t* a, int* la, const std::uint1
     x.Terminar(nullptr, &sin_uso, ra, la);
     y.Terminar(nullptr, &sin_uso, rb, lb);
 }
+
 
 // x = x^2 mod the prepared divisor (x of lx digits, room for them and for
 // the divisor's), by way of producto (room for 2 lx + 1 digits); false when
@@ -853,6 +879,7 @@ CUERPO bool MultiplicarYReducir(Cifra* x, int& lx, const Cifra* y, int ly, const
 
 // Moduli for which a power makes its products and squares in pairs (below).
 constexpr int kParejasHasta = 100;
+static_assert(kParejasHasta <= kCuatroJuntasHasta, "the paired divisions estimate four positions at once");
 
 // base^e mod m by squaring and multiplying from the lowest bit of e, with
 // the base not reduced before its first squaring: bits[0..nbits) are e's

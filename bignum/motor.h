@@ -44,13 +44,13 @@ using Cifra = std::uint8_t;
 //              as Producto of a by itself, whose two rows per instruction
 //              make its la * la products cost as much, with no masking.
 //   Division   n - k + 1 quotient positions for an n-digit dividend and a
-//              k-digit divisor, taken two at a time: each pair's two digits
-//              are estimated at once from the top eleven positions, and
-//              subtracted times the divisor from the k - 9 32-bit counters
-//              below them, the only ones read again (two pairs at once, in
-//              a pass of pmaddwd; none for k <= 9); then one pass of k - 9
-//              positions settles the remainder and one of n - k + 1 the
-//              quotient.
+//              k-digit divisor, taken four at a time (two for a divisor of
+//              over 4000 digits): each group's digits are estimated at once
+//              from the window's top positions, and subtracted times the
+//              divisor from the k - 9 32-bit counters below them, the only
+//              ones read again (two groups at once, in a pass of pmaddwd;
+//              none for k <= 9); then one pass of k - 9 positions settles
+//              the remainder and one of n - k + 1 the quotient.
 //   Raiz       for each of the n / 2 pairs of digits of an n-digit number,
 //              one digit estimated from the remainder and twice the root
 //              so far, foreseen from their top two groups of eight digits

@@ -250,6 +250,40 @@ TEST_F(Diferencial, Dividir) {
     }
 }
 
+// Divisors far past the operands above, up to a record's length: long
+// divisions estimate four quotient positions at once up to 4000 divisor
+// digits and two past that, and the counters of the remainder grow with the
+// divisor's length. A divisor 1 9...9 and a quotient of 9s make every
+// estimate near its largest, and each counter take the most.
+TEST_F(Diferencial, DivisionesDeDivisoresLargos) {
+    struct Fila {
+        int cifras_n, cifras_d;
+        bool extremo;  // the divisor 1 9...9 and the quotient all 9s, else at random
+    };
+    const Fila filas[] = {
+        {8000, 3999, false}, {8000, 4000, false}, {8001, 4001, false}, {kMaxDigitos, 16000, false},
+        {7999, 4000, true},  {8000, 4001, true},  {kMaxDigitos, 16000, true}, {kMaxDigitos, 32000, true},
+    };
+    for (const Fila& f : filas) {
+        SCOPED_TRACE(std::to_string(f.cifras_n) + " / " + std::to_string(f.cifras_d) +
+                     (f.extremo ? ", extremo" : ", al azar"));
+        mpz_class n, d;
+        if (f.extremo) {
+            d = mpz_class("1" + std::string(f.cifras_d - 1, '9'));
+            const mpz_class q(std::string(f.cifras_n - f.cifras_d, '9'));
+            n = q * d + (d - 1);
+        } else {
+            d = mpz_class(azar.AlAzar(f.cifras_d));
+            n = mpz_class(azar.AlAzar(f.cifras_n));
+        }
+        ASSERT_EQ(n.get_str().size(), static_cast<std::size_t>(f.cifras_n));
+        NumeroGrande q, r;
+        Dividir(DeMpz(n), DeMpz(d), q, r);
+        EXPECT_EQ(Ver(q), mpz_class(n / d).get_str());
+        EXPECT_EQ(Ver(r), mpz_class(n % d).get_str());
+    }
+}
+
 TEST_F(Diferencial, Reducir) {
     for (int i = 0; i < 2000; ++i) {
         const NumeroGrande a = azar.Uno(2 * kMaxCifras);
