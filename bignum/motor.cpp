@@ -759,45 +759,36 @@ private:
     std::int64_t decuplo_;  // ten times the window
 };
 
+// Juntas is the prepared divisor's: the callers choose the form made for it
+// once, at the top, so that a power's loop holds only that form.
 template <class V, class T, bool ConCociente, int Juntas>
-CUERPO void DividirEnGrupos(const T* n, int ln, const Divisor& p, Cifra* q, int* lq, Cifra* r, int* lr,
-                            Espacio& e) {
+CUERPO void DividirPor(const T* n, int ln, const Divisor& p, Cifra* q, int* lq, Cifra* r, int* lr, Espacio& e) {
     DivisionPorBloques<V, T, ConCociente, Juntas> division(n, ln, p, e.resto, e.cociente);
     while (division.Quedan()) division.Bloque();
     division.Terminar(q, lq, r, lr);
 }
 
-template <class V, class T, bool ConCociente>
-CUERPO void DividirPor(const T* n, int ln, const Divisor& p, Cifra* q, int* lq, Cifra* r, int* lr, Espacio& e) {
-    if (p.juntas == 4) {
-        DividirEnGrupos<V, T, ConCociente, 4>(n, ln, p, q, lq, r, lr, e);
-    } else {
-        DividirEnGrupos<V, T, ConCociente, 2>(n, ln, p, q, lq, r, lr, e);
-    }
-}
-
 // The quotient's digits are made only when q asks for them.
-template <class V, class T>
-CUERPO void DividirPor(const T* n, int ln, const Divisor& p, Cifra* q, int* lq, Cifra* r, int* lr, Espacio& e) {
-    if (q == nullptr) {
-        DividirPor<V, T, false>(n, ln, p, q, lq, r, lr, e);
-    } else {
-        DividirPor<V, T, true>(n, ln, p, q, lq, r, lr, e);
-    }
-}
-
 template <class V>
 CUERPO void DivisionCuerpo(const Cifra* n, int ln, const Cifra* d, int ld, Cifra* q, int* lq, Cifra* r,
                            int* lr) {
     Espacio& e = EspacioDeEsteHilo();
     Divisor p;
     PrepararDivisor(d, ld, e, p);
-    DividirPor<V>(n, ln, p, q, lq, r, lr, e);
+    if (p.juntas == 4) {
+        if (q == nullptr) {
+            DividirPor<V, Cifra, false, 4>(n, ln, p, q, lq, r, lr, e);
+        } else {
+            DividirPor<V, Cifra, true, 4>(n, ln, p, q, lq, r, lr, e);
+        }
+    } else {
+        DividirPor<V, Cifra, true, 2>(n, ln, p, q, lq, r, lr, e);  // with or without q: rare enough for one form
+    }
 }
 
 // x (lx digits) reduced modulo the prepared divisor, into r; x may have high
 // zeros. Returns the length of r.
-template <class V>
+template <class V, int Juntas>
 CUERPO int ReducirPor(const Cifra* x, int lx, const Divisor& p, Cifra* r, Espacio& e) {
     lx = SinCerosArriba(x, lx);
     if (lx < p.ld) {
@@ -805,7 +796,7 @@ CUERPO int ReducirPor(const Cifra* x, int lx, const Divisor& p, Cifra* r, Espaci
         return lx;
     }
     int lr = 0, sin_uso = 0;
-    DividirPor<V, Cifra, false>(x, lx, p, nullptr, &sin_uso, r, &lr, e);
+    DividirPor<V, Cifra, false, Juntas>(x, lx, p, nullptr, &sin_uso, r, &lr, e);
     return lr;
 }
 
@@ -813,14 +804,14 @@ CUERPO int ReducirPor(const Cifra* x, int lx, const Divisor& p, Cifra* r, Espaci
 // the value below 10^lc) modulo the prepared divisor,
 // into r; returns the length of r. The division takes the columns as its
 // counters, so their carries are never settled on their own.
-template <class V>
+template <class V, int Juntas>
 CUERPO int ReducirColumnas(const std::uint16_t* c, int lc, const Divisor& p, Cifra* r, Espacio& e) {
     if (lc < p.ld) {  // below 10^(ld - 1): already reduced
         AsentarColumnas(c, lc, r);
         return SinCerosArriba(r, lc);
     }
     int lr = 0, sin_uso = 0;
-    DividirPor<V, std::uint16_t, false>(c, lc, p, nullptr, &sin_uso, r, &lr, e);
+    DividirPor<V, std::uint16_t, false, Juntas>(c, lc, p, nullptr, &sin_uso, r, &lr, e);
     return lr;
 }
 
@@ -828,11 +819,10 @@ CUERPO int ReducirColumnas(const std::uint16_t* c, int lc, const Divisor& p, Cif
 // long) reduced modulo the same prepared divisor, their divisions taking
 // turns block by block; the remainders go to ra and rb, whose lengths are
 // returned in la and lb.
-// Only for moduli of four positions per estimate (see kParejasHasta).
-template <class V>
+template <class V, int Juntas>
 CUERPO void ReducirDosColumnas(const std::uint16_t* a, int* la, const std::uint16_t* b, int* lb, const Divisor& p,
                                Cifra* ra, Cifra* rb, Espacio& e) {
-    DivisionPorBloques<V, std::uint16_t, false, 4> x(a, *la, p, e.resto, e.cociente),
+    DivisionPorBloques<V, std::uint16_t, false, Juntas> x(a, *la, p, e.resto, e.cociente),
         y(b, *lb, p, e.resto_par, e.cociente_par);
     while (x.Quedan() || y.Quedan()) {
         if (x.Quedan()) x.Bloque();
@@ -849,42 +839,42 @@ CUERPO void ReducirDosColumnas(const std::uint16_t* a, int* la, const std::uint1
 // the square would pass kMaxDigitos digits. Columns of at most
 // kFilasPorBloque digits (nearly always: only a long base is not) go
 // straight into the division.
-template <class V>
+template <class V, int Juntas>
 CUERPO bool CuadrarYReducir(Cifra* x, int& lx, const Divisor& p, Cifra* producto, Espacio& e) {
     if (lx <= kFilasPorBloque) {
-        lx = ReducirColumnas<V>(ColumnasCuadrado<V>(x, lx, e.columnas, e), 2 * lx, p, x, e);
+        lx = ReducirColumnas<V, Juntas>(ColumnasCuadrado<V>(x, lx, e.columnas, e), 2 * lx, p, x, e);
         return true;
     }
     if (2 * lx - 1 > kMaxDigitos) return false;
     const int lp = CuadradoCuerpo<V>(x, lx, producto);
     if (lp > kMaxDigitos) return false;
-    lx = ReducirPor<V>(producto, lp, p, x, e);
+    lx = ReducirPor<V, Juntas>(producto, lp, p, x, e);
     return true;
 }
 
 // x = x * y mod the prepared divisor, as CuadrarYReducir.
-template <class V>
+template <class V, int Juntas>
 CUERPO bool MultiplicarYReducir(Cifra* x, int& lx, const Cifra* y, int ly, const Divisor& p, Cifra* producto,
                                 Espacio& e) {
     if (lx <= kFilasPorBloque && ly <= kFilasPorBloque) {
-        lx = ReducirColumnas<V>(ColumnasProducto<V>(x, lx, y, ly, e.columnas, e), lx + ly, p, x, e);
+        lx = ReducirColumnas<V, Juntas>(ColumnasProducto<V>(x, lx, y, ly, e.columnas, e), lx + ly, p, x, e);
         return true;
     }
     if (lx + ly - 1 > kMaxDigitos) return false;
     const int lq = ProductoCuerpo<V>(x, lx, y, ly, producto);
     if (lq > kMaxDigitos) return false;
-    lx = ReducirPor<V>(producto, lq, p, x, e);
+    lx = ReducirPor<V, Juntas>(producto, lq, p, x, e);
     return true;
 }
 
 // Moduli for which a power makes its products and squares in pairs (below).
 constexpr int kParejasHasta = 100;
-static_assert(kParejasHasta <= kCuatroJuntasHasta, "the paired divisions estimate four positions at once");
 
 // base^e mod m by squaring and multiplying from the lowest bit of e, with
 // the base not reduced before its first squaring: bits[0..nbits) are e's
-// bits (nbits >= 2), m is non-zero. Returns the length of r (room for lm
-// digits), or -1 when a square or product would pass kMaxDigitos digits.
+// bits (nbits >= 2), p is m made ready (m non-zero; Juntas its own).
+// Returns the length of r (room for lm digits), or -1 when a square or
+// product would pass kMaxDigitos digits.
 //
 // The product that a 1-bit asks for (the result so far times that bit's
 // square) is made together with the next bit's square, since both take the
@@ -892,11 +882,10 @@ static_assert(kParejasHasta <= kCuatroJuntasHasta, "the paired divisions estimat
 // the other's chain of estimates leaves idle. That pays for moduli of up to
 // kParejasHasta digits; for longer ones the passes over the counters, not
 // the chains, set the pace, and they go one after the other.
-template <class V>
-CUERPO int PotenciaCuerpo(const Cifra* base, int lb, const Cifra* bits, int nbits, const Cifra* m, int lm, Cifra* r) {
-    Espacio& e = EspacioDeEsteHilo();
-    Divisor p;
-    PrepararDivisor(m, lm, e, p);
+template <class V, int Juntas>
+CUERPO int PotenciaPor(const Cifra* base, int lb, const Cifra* bits, int nbits, const Divisor& p, Cifra* r,
+                       Espacio& e) {
+    const int lm = p.ld;
     const int tope = std::max(lb, lm);
     Cifra* cuadrado = Tomar(e.potencia[0], tope + 1);
     Cifra* acumulado = Tomar(e.potencia[1], tope + 1);
@@ -918,18 +907,27 @@ CUERPO int PotenciaCuerpo(const Cifra* base, int lb, const Cifra* bits, int nbit
             std::uint16_t* columnas_cuadrado = ColumnasCuadrado<V>(cuadrado, lc, e.columnas, e);
             std::uint16_t* columnas_producto = ColumnasProducto<V>(acumulado, la, cuadrado, lc, e.columnas_par, e);
             int largo_cuadrado = 2 * lc, largo_producto = la + lc;  // the columns', then the remainders'
-            ReducirDosColumnas<V>(columnas_cuadrado, &largo_cuadrado, columnas_producto, &largo_producto, p, cuadrado,
+            ReducirDosColumnas<V, Juntas>(columnas_cuadrado, &largo_cuadrado, columnas_producto, &largo_producto, p, cuadrado,
                                   acumulado, e);
             lc = largo_cuadrado;
             la = largo_producto;
             continue;
         }
         // The product first: the square overwrites what it takes.
-        if (con_producto && !MultiplicarYReducir<V>(acumulado, la, cuadrado, lc, p, producto, e)) return -1;
-        if (con_cuadrado && !CuadrarYReducir<V>(cuadrado, lc, p, producto, e)) return -1;
+        if (con_producto && !MultiplicarYReducir<V, Juntas>(acumulado, la, cuadrado, lc, p, producto, e)) return -1;
+        if (con_cuadrado && !CuadrarYReducir<V, Juntas>(cuadrado, lc, p, producto, e)) return -1;
     }
     std::memcpy(r, acumulado, static_cast<std::size_t>(la));
     return la;
+}
+
+template <class V>
+CUERPO int PotenciaCuerpo(const Cifra* base, int lb, const Cifra* bits, int nbits, const Cifra* m, int lm, Cifra* r) {
+    Espacio& e = EspacioDeEsteHilo();
+    Divisor p;
+    PrepararDivisor(m, lm, e, p);
+    if (p.juntas == 4) return PotenciaPor<V, 4>(base, lb, bits, nbits, p, r, e);
+    return PotenciaPor<V, 2>(base, lb, bits, nbits, p, r, e);
 }
 
 // While Euclid's remainders are made, their numbers are kept as groups of
