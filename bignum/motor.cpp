@@ -1010,6 +1010,19 @@ CUERPO std::int64_t EstimarCociente(std::int64_t g_arriba, std::int64_t s_arriba
     }
 }
 
+// g div s for one-group numbers g >= s > 0 (below 10^8 < 2^27): a 32-bit
+// division, or one of doubles, which is exact at that size (the quotient's
+// rounding error, below 2^-53 (q + 1), stays under the 1 / s that a
+// fraction lies from the next integer), as EstimarCociente chooses.
+template <bool DivisionEntera>
+CUERPO std::int64_t CocienteDeGrupos(std::int64_t g, std::int64_t s) {
+    if constexpr (DivisionEntera) {
+        return static_cast<std::uint32_t>(g) / static_cast<std::uint32_t>(s);
+    } else {
+        return static_cast<std::int64_t>(static_cast<double>(g) / static_cast<double>(s));
+    }
+}
+
 // g - q s over the groups [0, n) into r (which may be g), for q below
 // kCocienteCorto; returns the carry out of the top group, so that the value
 // is carry * 10^(8n) + r. Each group is split into a low part and its carry
@@ -1208,12 +1221,25 @@ CUERPO int EuclidesCuerpo(const Cifra* g0, int lg0, const Cifra* s0, int ls0, Ci
     const int grupos = (lg0 + 7) / 8;
     RestosEnGrupos<V, DivisionEntera> restos(g0, lg0, s0, ls0, grupos, e);
     int divisiones = 0;
-    while (restos.ns() > 0) {
+    while (restos.ns() > 0 && restos.ng() > 1) {
         int sin_uso = 0;
         restos.Paso(nullptr, &sin_uso);
         ++divisiones;
     }
-    *lr = CopiarCifras(restos.g(), restos.ng(), r);
+    if (restos.ns() == 0) {
+        *lr = CopiarCifras(restos.g(), restos.ng(), r);
+        return divisiones;
+    }
+    // Every Euclid that gets this far ends on numbers of one group, whose
+    // remainders are one division of two words each.
+    std::int64_t g = restos.g()[0], s = restos.s()[0];
+    do {
+        const std::int64_t resto = g - CocienteDeGrupos<DivisionEntera>(g, s) * s;
+        g = s;
+        s = resto;
+        ++divisiones;
+    } while (s != 0);
+    *lr = CopiarCifras(&g, 1, r);
     return divisiones;
 }
 
