@@ -1010,16 +1010,18 @@ CUERPO std::int64_t EstimarCociente(std::int64_t g_arriba, std::int64_t s_arriba
     }
 }
 
-// g div s for one-group numbers g >= s > 0 (below 10^8 < 2^27): a 32-bit
-// division, or one of doubles, which is exact at that size (the quotient's
-// rounding error, below 2^-53 (q + 1), stays under the 1 / s that a
-// fraction lies from the next integer), as EstimarCociente chooses.
+// g mod s for numbers of up to two groups, g >= 0 and s > 0 below 10^16:
+// one 64-bit division, or, as EstimarCociente chooses, one of doubles,
+// whose quotient is then within a few units and set right.
 template <bool DivisionEntera>
-CUERPO std::int64_t CocienteDeGrupos(std::int64_t g, std::int64_t s) {
+CUERPO std::int64_t RestoDeDosGrupos(std::int64_t g, std::int64_t s) {
     if constexpr (DivisionEntera) {
-        return static_cast<std::uint32_t>(g) / static_cast<std::uint32_t>(s);
+        return static_cast<std::int64_t>(static_cast<std::uint64_t>(g) % static_cast<std::uint64_t>(s));
     } else {
-        return static_cast<std::int64_t>(static_cast<double>(g) / static_cast<double>(s));
+        std::int64_t r = g - static_cast<std::int64_t>(static_cast<double>(g) / static_cast<double>(s)) * s;
+        while (r < 0) r += s;
+        while (r >= s) r -= s;
+        return r;
     }
 }
 
@@ -1221,7 +1223,7 @@ CUERPO int EuclidesCuerpo(const Cifra* g0, int lg0, const Cifra* s0, int ls0, Ci
     const int grupos = (lg0 + 7) / 8;
     RestosEnGrupos<V, DivisionEntera> restos(g0, lg0, s0, ls0, grupos, e);
     int divisiones = 0;
-    while (restos.ns() > 0 && restos.ng() > 1) {
+    while (restos.ns() > 0 && restos.ng() > 2) {
         int sin_uso = 0;
         restos.Paso(nullptr, &sin_uso);
         ++divisiones;
@@ -1230,16 +1232,17 @@ CUERPO int EuclidesCuerpo(const Cifra* g0, int lg0, const Cifra* s0, int ls0, Ci
         *lr = CopiarCifras(restos.g(), restos.ng(), r);
         return divisiones;
     }
-    // Every Euclid that gets this far ends on numbers of one group, whose
-    // remainders are one division of two words each.
-    std::int64_t g = restos.g()[0], s = restos.s()[0];
+    // Every Euclid that gets this far ends on numbers of at most two groups,
+    // below 10^16, whose remainders are each one division of words.
+    std::int64_t g = Arriba(restos.g(), 2), s = Arriba(restos.s(), 2);
     do {
-        const std::int64_t resto = g - CocienteDeGrupos<DivisionEntera>(g, s) * s;
+        const std::int64_t resto = RestoDeDosGrupos<DivisionEntera>(g, s);
         g = s;
         s = resto;
         ++divisiones;
     } while (s != 0);
-    *lr = CopiarCifras(&g, 1, r);
+    const std::int64_t grupos_g[2] = {g % kGrupo, g / kGrupo};
+    *lr = CopiarCifras(grupos_g, grupos_g[1] != 0 ? 2 : 1, r);
     return divisiones;
 }
 

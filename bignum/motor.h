@@ -63,7 +63,9 @@ using Cifra = std::uint8_t;
 //              quotient estimated from the top two groups and, when it is
 //              below 10^8 and the estimate near enough (nearly always), one
 //              pass over the groups subtracting it times the divisor; the
-//              others as Division, on the digits made from the groups.
+//              others as Division, on the digits made from the groups. Once
+//              both numbers fit two groups (below 10^16), each remainder is
+//              one division of two words.
 //   Inverso    as Euclides, and per remainder one more pass over the
 //              cofactor's groups adding the quotient times the other
 //              cofactor (a pass per group of a quotient left to Division).
