@@ -698,9 +698,10 @@ public:
         // Only the counters below the window are read again: by the windows
         // of the blocks below, which take in positions below ld - td past
         // this block's lower estimate, and by the remainder's settling,
-        // which reads the ld - td positions below the last window. The positions the window has taken in are left as
-        // they are; with a divisor of td digits or fewer that is all of
-        // them, and there is nothing to write.
+        // which reads the ld - td positions below the last window. The
+        // positions the window has taken in are left as they are; with a
+        // divisor of td digits or fewer that is all of them, and there is
+        // nothing to write.
         if (ld == td) return;
         // The block's estimates sit on the groups' lowest positions, a
         // multiple of Juntas: the lower at `primera`, the other Juntas
@@ -833,7 +834,6 @@ CUERPO void ReducirDosColumnas(const std::uint16_t* a, int* la, const std::uint1
     y.Terminar(nullptr, &sin_uso, rb, lb);
 }
 
-
 // x = x^2 mod the prepared divisor (x of lx digits, room for them and for
 // the divisor's), by way of producto (room for 2 lx + 1 digits); false when
 // the square would pass kMaxDigitos digits. Columns of at most
@@ -907,8 +907,8 @@ CUERPO int PotenciaPor(const Cifra* base, int lb, const Cifra* bits, int nbits, 
             std::uint16_t* columnas_cuadrado = ColumnasCuadrado<V>(cuadrado, lc, e.columnas, e);
             std::uint16_t* columnas_producto = ColumnasProducto<V>(acumulado, la, cuadrado, lc, e.columnas_par, e);
             int largo_cuadrado = 2 * lc, largo_producto = la + lc;  // the columns', then the remainders'
-            ReducirDosColumnas<V, Juntas>(columnas_cuadrado, &largo_cuadrado, columnas_producto, &largo_producto, p, cuadrado,
-                                  acumulado, e);
+            ReducirDosColumnas<V, Juntas>(columnas_cuadrado, &largo_cuadrado, columnas_producto, &largo_producto, p,
+                                          cuadrado, acumulado, e);
             lc = largo_cuadrado;
             la = largo_producto;
             continue;
