@@ -269,8 +269,10 @@ TEST_F(Diferencial, DivisionesDeDivisoresLargos) {
                      (f.extremo ? ", extremo" : ", al azar"));
         mpz_class n, d;
         if (f.extremo) {
-            d = mpz_class("1" + std::string(f.cifras_d - 1, '9'));
-            const mpz_class q(std::string(f.cifras_n - f.cifras_d, '9'));
+            std::string cifras(static_cast<std::size_t>(f.cifras_d), '9');
+            cifras[0] = '1';
+            d = mpz_class(cifras);
+            const mpz_class q(std::string(static_cast<std::size_t>(f.cifras_n - f.cifras_d), '9'));
             n = q * d + (d - 1);
         } else {
             d = mpz_class(azar.AlAzar(f.cifras_d));
