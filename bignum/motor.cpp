@@ -630,7 +630,7 @@ template <class V, class T, bool ConCociente, int Juntas>
 class DivisionPorBloques {
 public:
     static constexpr int kPasosPorBloque = 2 * Juntas;
-    static constexpr std::int64_t kEscala = Juntas == 4 ? 10000 : 100;  // 10^Juntas
+    static constexpr std::int64_t kEscala = kPotencias10[Juntas];
 
     // Counters for the dividend n (ln >= p.ld digits) in w, and room for
     // the quotient's digits in cociente.
